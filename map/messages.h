@@ -1,0 +1,23 @@
+// The atlas's error message at the foot of the screen, and the log of the
+// messages shown, which tests and replay scripts read back.
+#pragma once
+
+#include <span>
+
+#include "shell/limits.h"
+
+struct AppState;
+
+// Shows text as the error message (dark red, heavy, centred at the foot of
+// the screen on both display buffers), then pauses 1200 ms. Every failure of
+// a file operation is reported through it; text must be zero-terminated and
+// is cut to kMessageBytes-1 characters in the log.
+void showMessage(AppState& app, const char* text);
+
+// The messages shown so far, oldest first; at most kMessageLogEntries of the
+// newest are kept.
+int messageCount();
+const char* messageAt(int index);
+
+// Forgets the logged messages (tests start each case clean).
+void clearMessages();

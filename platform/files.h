@@ -1,0 +1,23 @@
+// File access for the atlas's data and output files.
+//
+// The program names its files the way its data was first laid out
+// ("TEXT\egypt.txt", "images\ENGSTONE.jpg", "temp\Headers.txt"): relative to
+// the working directory, with a backslash folder separator and no regard to
+// letter case. These helpers turn such a name into a real path here.
+#pragma once
+
+#include <cstdio>
+#include <span>
+
+// Writes into out the path of programPath on this system: backslashes become
+// '/', and every component that does not exist as spelt is looked up without
+// regard to case. A name with no match keeps its spelling (so that a file can
+// be created under it). Returns false when out was too small.
+[[nodiscard]] bool resolvePath(const char* programPath, std::span<char> out);
+
+// fopen of a program path (see resolvePath). Returns null when the file does
+// not open, as fopen does.
+std::FILE* openFile(const char* programPath, const char* mode);
+
+// Deletes the file; returns true when it was deleted.
+bool deleteFile(const char* programPath);
