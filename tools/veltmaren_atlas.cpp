@@ -6,12 +6,14 @@
 //   veltmaren-atlas view ID         the projection fields of map view ID
 //   veltmaren-atlas mercator LAT    Mercator ordinate of LAT (1/100 degree)
 //   veltmaren-atlas latitude Y      latitude of the Mercator ordinate Y
+//   veltmaren-atlas labels          the built-in map labels as CSV
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "editor/editor_files.h"
 #include "map/border_table.h"
+#include "map/label_table.h"
 #include "map/messages.h"
 #include "map/projection.h"
 #include "platform/clock.h"
@@ -24,7 +26,7 @@ AppState appState;
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n");
+                 "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y | labels\n");
     return 2;
 }
 
@@ -96,6 +98,33 @@ int commandView(const char* idText)
     return 0;
 }
 
+// Prints every row of the label table, end rows included, one CSV line each;
+// the text is quoted when it holds a comma or a quote.
+int commandLabels()
+{
+    std::printf("row,first year,end year,colour,level,text place,trail,longitude,latitude,"
+                "group,text\n");
+    for (int i = 0; i < kLabelRows; ++i) {
+        const LabelRow& row = labelTable[i];
+        std::printf("%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,", i, row.firstYear, row.endYear,
+                    row.markerColor, row.detailLevel, row.textPlace, row.trail, row.lon,
+                    row.lat, row.group);
+        bool quote = std::strpbrk(row.text, ",\"") != nullptr;
+        if (!quote) {
+            std::printf("%s\n", row.text);
+            continue;
+        }
+        std::putchar('"');
+        for (const char* c = row.text; *c != '\0'; ++c) {
+            if (*c == '"')
+                std::putchar('"');
+            std::putchar(*c);
+        }
+        std::printf("\"\n");
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -110,6 +139,8 @@ int main(int argc, char** argv)
         return commandInfo();
     if (std::strcmp(command, "headers") == 0 && argc == 2)
         return commandHeaders();
+    if (std::strcmp(command, "labels") == 0 && argc == 2)
+        return commandLabels();
     if (std::strcmp(command, "view") == 0 && argc == 3)
         return commandView(argv[2]);
     long value = 0;
