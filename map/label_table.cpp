@@ -285,7 +285,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {160, 300, dotHunnic, 1, 2, 0, 720, 470, MONGOLS, "Xiongnu"}, // 180 west to Lake Balkhash
     {300, 350, dotHunnic, 1, 2, 0, 600, 480, MONGOLS, "Xiongnu"}, // 181 the steppe between Aral and Urals
     {350, 375, dotHunnic, 1, 2, 0, 460, 480, MONGOLS, "Hun"}, // 182 the Volga and the Don
-    {376, 395, dotCeltGerman, 1, 2, 12, 255, 430, GERMAN_E, "Visigoth"}, // 183 over the Danube into Moesia and Thrace
+    {376, 401, dotCeltGerman, 1, 2, 12, 255, 430, GERMAN_E, "Visigoth"}, // 183 over the Danube into Moesia, Thrace and Greece
     {401, 409, dotCeltGerman, 1, 2, 0, 70, 485, GERMAN_E, "Vandal"}, // 184 through Germany into Gaul
     {386, 439, noDot, 1, 1, 0, 1130, 395, CHINA, "Toba Wei"}, // 185 Pingcheng
     {375, 410, dotHunnic, 1, 2, 3, 330, 470, MONGOLS, "Hun"}, // 186 the Pontic steppe
