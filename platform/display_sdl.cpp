@@ -225,6 +225,8 @@ bool setupDisplay(int width, int height)
 
 int flip()
 {
+    if (primarySurface == nullptr || backBuffer == nullptr)
+        return 0;
     if (displayLost())
         return restoreSurfaces();
     std::swap(primarySurface, backBuffer);

@@ -16,6 +16,8 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -139,14 +141,123 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
     std::int64_t last = sMajor > 0 ? extent - 1 - start : start;
     first = std::max<std::int64_t>(first, 0);
     last = std::min<std::int64_t>(last, steps - 1);
+    if (first > last)
+        return;
+    // Minor offset of step k: (2 k minor + steps) div (2 steps), kept as a
+    // quotient and remainder from the first visible step on.
+    std::int64_t numerator = 2 * first * minor + steps;
+    std::int64_t offset = numerator / (2 * steps);
+    std::int64_t remainder = numerator % (2 * steps);
     for (std::int64_t k = first; k <= last; ++k) {
-        std::int64_t offset = (2 * k * minor + steps) / (2 * steps);
         std::int64_t major = start + sMajor * k;
         if (xMajor)
             putPixel(surface, static_cast<int>(major), static_cast<int>(y1 + sy * offset), pixel);
         else
             putPixel(surface, static_cast<int>(x1 + sx * offset), static_cast<int>(major), pixel);
+        remainder += 2 * minor;
+        if (remainder >= 2 * steps) {
+            remainder -= 2 * steps;
+            ++offset;
+        }
     }
+}
+
+// Even-odd fill of a polygon straight into the surface, sampling each pixel
+// at its centre as the vector rasteriser does: a pixel is inside when its
+// centre is. Returns false (nothing drawn) when the polygon has more edges
+// than the fixed buffers hold; the caller then lets Cairo fill it.
+inline constexpr int kFillEdges = 1024;
+
+struct FillEdge {
+    double x0;     // x at y0
+    double slope;  // dx per dy
+    double y0;
+    int firstRow;  // rows firstRow..lastRow have their centre on the edge
+    int lastRow;
+};
+
+struct FillBuffers {
+    std::array<FillEdge, kFillEdges> edges;
+    std::array<int, kFillEdges> active;
+    std::array<double, kFillEdges> crossings;
+};
+
+FillBuffers fillBuffers;
+
+bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points, Brush brush)
+{
+    if (points.size() > static_cast<std::size_t>(kFillEdges))
+        return false;
+    auto& edges = fillBuffers.edges;
+    int edgeCount = 0;
+    int top = surface->height, bottom = -1;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        PixelPoint a = points[i];
+        PixelPoint b = points[(i + 1) % points.size()];
+        if (a.y == b.y)
+            continue;
+        if (a.y > b.y)
+            std::swap(a, b);
+        // Centres y + 0.5 in [a.y, b.y): rows a.y .. b.y - 1.
+        int firstRow = std::max(a.y, 0);
+        int lastRow = std::min(b.y - 1, surface->height - 1);
+        if (firstRow > lastRow)
+            continue;
+        edges[static_cast<std::size_t>(edgeCount++)] = {
+            static_cast<double>(a.x), static_cast<double>(b.x - a.x) / (b.y - a.y),
+            static_cast<double>(a.y), firstRow, lastRow};
+        top = std::min(top, firstRow);
+        bottom = std::max(bottom, lastRow);
+    }
+    if (edgeCount < 2)
+        return true;
+    std::sort(edges.begin(), edges.begin() + edgeCount,
+              [](const FillEdge& l, const FillEdge& r) { return l.firstRow < r.firstRow; });
+    bool hatch = isHatch(brush.style);
+    std::uint16_t pixel = rgbTo565(brush.color);
+    auto& active = fillBuffers.active;
+    auto& crossings = fillBuffers.crossings;
+    int activeCount = 0;
+    int next = 0;
+    for (int y = top; y <= bottom; ++y) {
+        while (next < edgeCount && edges[static_cast<std::size_t>(next)].firstRow <= y)
+            active[static_cast<std::size_t>(activeCount++)] = next++;
+        int n = 0;
+        double centre = y + 0.5;
+        for (int k = 0; k < activeCount;) {
+            const FillEdge& e = edges[static_cast<std::size_t>(active[static_cast<std::size_t>(k)])];
+            if (e.lastRow < y) {
+                active[static_cast<std::size_t>(k)] = active[static_cast<std::size_t>(--activeCount)];
+                continue;
+            }
+            crossings[static_cast<std::size_t>(n++)] = e.x0 + (centre - e.y0) * e.slope;
+            ++k;
+        }
+        // Few crossings per row: insertion sort.
+        for (int k = 1; k < n; ++k) {
+            double value = crossings[static_cast<std::size_t>(k)];
+            int j = k - 1;
+            for (; j >= 0 && crossings[static_cast<std::size_t>(j)] > value; --j)
+                crossings[static_cast<std::size_t>(j + 1)] = crossings[static_cast<std::size_t>(j)];
+            crossings[static_cast<std::size_t>(j + 1)] = value;
+        }
+        std::uint16_t* row = surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->stride;
+        for (int k = 0; k + 1 < n; k += 2) {
+            // Pixels whose centre x + 0.5 lies in [left, right).
+            double left = std::ceil(crossings[static_cast<std::size_t>(k)] - 0.5);
+            double right = std::ceil(crossings[static_cast<std::size_t>(k + 1)] - 0.5);
+            int from = static_cast<int>(std::max(left, 0.0));
+            int to = static_cast<int>(std::min(right, static_cast<double>(surface->width)));
+            if (hatch) {
+                for (int x = from; x < to; ++x)
+                    if (hatchBit(brush.style, x, y))
+                        row[x] = pixel;
+            } else if (from < to) {
+                std::fill(row + from, row + to, pixel);
+            }
+        }
+    }
+    return true;
 }
 
 // An 8x8 tile of the hatch in colour over transparency, repeating from the
@@ -511,6 +622,13 @@ void drawPolygon(DrawContext* context, std::span<const PixelPoint> points, Pen p
     if (context == nullptr || points.size() < 2)
         return;
     if (points.size() >= 3 && brush.style != kBrushHollow) {
+        if (context->surface != nullptr) {
+            beginDirect(context);
+            if (fillPolygonDirect(context->surface, points, brush)) {
+                strokePoints(context, points, pen, true);
+                return;
+            }
+        }
         cairo_t* cr = vectorContext(context);
         pathThrough(cr, points, true);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
@@ -556,6 +674,15 @@ void drawEllipse(DrawContext* context, int left, int top, int right, int bottom,
         cairo_stroke(cr);
     }
     cairo_new_path(cr);
+}
+
+std::uint16_t* lockPixels(DrawContext* context, int& stride)
+{
+    if (context == nullptr || context->surface == nullptr)
+        return nullptr;
+    beginDirect(context);
+    stride = context->surface->stride;
+    return context->surface->pixels;
 }
 
 void setPixel(DrawContext* context, int x, int y, Rgb color)
