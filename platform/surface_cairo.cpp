@@ -23,6 +23,8 @@
 #include <cstdlib>
 #include <cstring>
 
+void (*presentShownSurface)() = nullptr;
+
 namespace {
 
 // Hatch tiles, one byte per row, bit x set where the hatch line passes.
@@ -143,11 +145,32 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
     last = std::min<std::int64_t>(last, steps - 1);
     if (first > last)
         return;
+    bool inside = x1 >= 0 && y1 >= 0 && x1 < surface->width && y1 < surface->height &&
+                  x2 >= 0 && y2 >= 0 && x2 < surface->width && y2 < surface->height;
     // Minor offset of step k: (2 k minor + steps) div (2 steps), kept as a
     // quotient and remainder from the first visible step on.
     std::int64_t numerator = 2 * first * minor + steps;
     std::int64_t offset = numerator / (2 * steps);
     std::int64_t remainder = numerator % (2 * steps);
+    if (inside) {
+        // The common case, both ends on the surface: no clipping per pixel.
+        int twoMinor = static_cast<int>(2 * minor), twoSteps = static_cast<int>(2 * steps);
+        int rest = static_cast<int>(remainder);
+        std::ptrdiff_t stride = surface->stride;
+        std::uint16_t* at = surface->pixels + static_cast<std::ptrdiff_t>(y1) * stride + x1;
+        std::ptrdiff_t majorStep = xMajor ? sx : sy * stride;
+        std::ptrdiff_t minorStep = xMajor ? sy * stride : sx;
+        for (std::int64_t k = 0; k < steps; ++k) {
+            *at = pixel;
+            at += majorStep;
+            rest += twoMinor;
+            if (rest >= twoSteps) {
+                rest -= twoSteps;
+                at += minorStep;
+            }
+        }
+        return;
+    }
     for (std::int64_t k = first; k <= last; ++k) {
         std::int64_t major = start + sMajor * k;
         if (xMajor)
@@ -167,22 +190,31 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
 // centre is. Returns false (nothing drawn) when the polygon has more edges
 // than the fixed buffers hold; the caller then lets Cairo fill it.
 inline constexpr int kFillEdges = 1024;
+// Crossings are kept in fixed point with 16 fractional bits.
+inline constexpr int kFixedShift = 16;
+inline constexpr std::int64_t kFixedHalf = std::int64_t{1} << (kFixedShift - 1);
+inline constexpr std::int64_t kFixedAlmostOne = (std::int64_t{1} << kFixedShift) - 1;
 
 struct FillEdge {
-    double x0;     // x at y0
-    double slope;  // dx per dy
-    double y0;
-    int firstRow;  // rows firstRow..lastRow have their centre on the edge
+    std::int64_t x;    // crossing at the centre of the row being filled
+    std::int64_t step; // change of x from one row to the next
+    int firstRow;      // rows firstRow..lastRow have their centre on the edge
     int lastRow;
 };
 
 struct FillBuffers {
     std::array<FillEdge, kFillEdges> edges;
     std::array<int, kFillEdges> active;
-    std::array<double, kFillEdges> crossings;
+    std::array<std::int64_t, kFillEdges> crossings;
 };
 
 FillBuffers fillBuffers;
+
+// The first pixel whose centre lies at or right of the fixed-point x.
+int firstPixelFrom(std::int64_t x)
+{
+    return static_cast<int>((x - kFixedHalf + kFixedAlmostOne) >> kFixedShift);
+}
 
 bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points, Brush brush)
 {
@@ -203,9 +235,13 @@ bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points,
         int lastRow = std::min(b.y - 1, surface->height - 1);
         if (firstRow > lastRow)
             continue;
-        edges[static_cast<std::size_t>(edgeCount++)] = {
-            static_cast<double>(a.x), static_cast<double>(b.x - a.x) / (b.y - a.y),
-            static_cast<double>(a.y), firstRow, lastRow};
+        std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;
+        std::int64_t dy = static_cast<std::int64_t>(b.y) - a.y;
+        std::int64_t rowsIn = 2 * (static_cast<std::int64_t>(firstRow) - a.y) + 1; // in half rows
+        std::int64_t x = (static_cast<std::int64_t>(a.x) << kFixedShift) +
+                         (rowsIn * (dx << kFixedShift)) / (2 * dy);
+        edges[static_cast<std::size_t>(edgeCount++)] = {x, (dx << kFixedShift) / dy, firstRow,
+                                                        lastRow};
         top = std::min(top, firstRow);
         bottom = std::max(bottom, lastRow);
     }
@@ -223,31 +259,28 @@ bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points,
         while (next < edgeCount && edges[static_cast<std::size_t>(next)].firstRow <= y)
             active[static_cast<std::size_t>(activeCount++)] = next++;
         int n = 0;
-        double centre = y + 0.5;
         for (int k = 0; k < activeCount;) {
-            const FillEdge& e = edges[static_cast<std::size_t>(active[static_cast<std::size_t>(k)])];
+            FillEdge& e = edges[static_cast<std::size_t>(active[static_cast<std::size_t>(k)])];
             if (e.lastRow < y) {
                 active[static_cast<std::size_t>(k)] = active[static_cast<std::size_t>(--activeCount)];
                 continue;
             }
-            crossings[static_cast<std::size_t>(n++)] = e.x0 + (centre - e.y0) * e.slope;
-            ++k;
-        }
-        // Few crossings per row: insertion sort.
-        for (int k = 1; k < n; ++k) {
-            double value = crossings[static_cast<std::size_t>(k)];
-            int j = k - 1;
+            // Few crossings per row: insertion sort as they come.
+            std::int64_t value = e.x;
+            int j = n - 1;
             for (; j >= 0 && crossings[static_cast<std::size_t>(j)] > value; --j)
                 crossings[static_cast<std::size_t>(j + 1)] = crossings[static_cast<std::size_t>(j)];
             crossings[static_cast<std::size_t>(j + 1)] = value;
+            ++n;
+            e.x += e.step;
+            ++k;
         }
         std::uint16_t* row = surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->stride;
         for (int k = 0; k + 1 < n; k += 2) {
-            // Pixels whose centre x + 0.5 lies in [left, right).
-            double left = std::ceil(crossings[static_cast<std::size_t>(k)] - 0.5);
-            double right = std::ceil(crossings[static_cast<std::size_t>(k + 1)] - 0.5);
-            int from = static_cast<int>(std::max(left, 0.0));
-            int to = static_cast<int>(std::min(right, static_cast<double>(surface->width)));
+            // Pixels whose centre lies in [left crossing, right crossing).
+            int from = std::max(firstPixelFrom(crossings[static_cast<std::size_t>(k)]), 0);
+            int to = std::min(firstPixelFrom(crossings[static_cast<std::size_t>(k + 1)]),
+                              surface->width);
             if (hatch) {
                 for (int x = from; x < to; ++x)
                     if (hatchBit(brush.style, x, y))
@@ -449,6 +482,8 @@ void copyRect(DrawSurface* target, const DrawSurface* source, int left, int top,
             to[x] = from[x] == key ? to[x] : from[x];
     }
     cairo_surface_mark_dirty(target->image);
+    if (target->shown && presentShownSurface != nullptr)
+        presentShownSurface();
 }
 
 void setColorKey(DrawSurface* surface, std::uint16_t pixel)
@@ -558,10 +593,13 @@ void releaseContext(DrawContext* context)
     if (context == nullptr)
         return;
     if (context->surface != nullptr) {
+        bool drew = context->cairoDrew || context->pixelsWritten;
         if (context->cairoDrew)
             cairo_surface_flush(context->surface->image);
         if (context->pixelsWritten)
             cairo_surface_mark_dirty(context->surface->image);
+        if (drew && context->surface->shown && presentShownSurface != nullptr)
+            presentShownSurface();
     }
     if (context->ownsCairo)
         cairo_destroy(context->cr);

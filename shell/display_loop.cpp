@@ -93,7 +93,6 @@ int flipScreen(AppState& app)
         // The old pointer lies on the buffer that just went to the back.
         app.cursorSaved = 0;
         drawPointer(app, app.cursorX, app.cursorY, primarySurface);
-        presentFront();
     }
     return result;
 }

@@ -83,7 +83,6 @@ void windowEvent(AppState& app, const InputEvent& event)
     case EventKind::mouseMove:
         if (app.softwareCursor == 1 && primarySurface != nullptr) {
             drawPointer(app, event.x, event.y, primarySurface);
-            presentFront();
         }
         break;
     case EventKind::none:
