@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "map/border_table.h"
+#include "map/draw.h"
 #include "map/projection.h"
 #include "map/renderer.h"
 #include "map/terrain.h"
@@ -182,6 +183,15 @@ void BM_ComposeMap(benchmark::State& state)
         composeMap(app, backBuffer, overlayLayer, mapLayer);
 }
 BENCHMARK(BM_ComposeMap)->Unit(benchmark::kMicrosecond);
+
+// Outlined text, as the map labels draw their names: nine text draws.
+void BM_OutlinedText(benchmark::State& state)
+{
+    prepare();
+    for (auto _ : state)
+        textOut(app, "Carthage", 300, 300, app.fontSize2, 8, 210, 2, backBuffer);
+}
+BENCHMARK(BM_OutlinedText)->Unit(benchmark::kMicrosecond);
 
 void BM_FlipHeadless(benchmark::State& state)
 {
