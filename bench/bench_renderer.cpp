@@ -201,4 +201,27 @@ void BM_FlipHeadless(benchmark::State& state)
 }
 BENCHMARK(BM_FlipHeadless)->Unit(benchmark::kMicrosecond);
 
+// A flip through the window code: the RGB565 upload, the scaling and the
+// presentation, on SDL's dummy video driver with its software renderer (no
+// screen, no vertical sync).
+void BM_FlipWindow(benchmark::State& state)
+{
+    prepare();
+    releaseDisplay();
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    if (!createMainWindow(DisplayBackend::window, "Veltmaren") || !setupDisplay(800, 600)) {
+        state.SkipWithError("no SDL window on the dummy driver");
+        return;
+    }
+    showView(9);
+    paintNations(app, borderTable, 1000, app.firstNationRecord, mapLayer);
+    composeMap(app, backBuffer, overlayLayer, mapLayer);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(flip());
+    releaseDisplay();
+    (void)createMainWindow(DisplayBackend::headless, "Veltmaren");
+    (void)setupDisplay(800, 600);
+}
+BENCHMARK(BM_FlipWindow)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -42,11 +42,18 @@ program_pid=$!
 window=$(timeout 20 xdotool search --sync --name '^Veltmaren$' | head -n 1)
 [ -n "$window" ] || { echo "no window appeared"; cat "$work/program.log"; exit 1; }
 
-# The map shows once the data is loaded; poll the screen for the sea.
+# The colour of the screenshot at (x, y) as "r,g,b".
+pixel_at() {
+  convert "$work/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info: 2>/dev/null
+}
+
+# The map shows once the data is loaded; poll the screen for it. The 800 x
+# 600 picture fills the 1024 x 768 screen: the map area (the sea of the
+# Indian Ocean at (700, 700)) starts at y = 74, the menu band above it.
 seen=""
 for _ in $(seq 40); do
   import -window root "$work/shot.png" 2>/dev/null
-  pixel=$(convert "$work/shot.png" -format '%[fx:int(255*p{700,700}.r)],%[fx:int(255*p{700,700}.g)],%[fx:int(255*p{700,700}.b)]' info: 2>/dev/null)
+  pixel=$(pixel_at 700 700)
   IFS=, read -r r g b <<<"$pixel"
   if [ "${r:-255}" -lt 16 ] && [ "${g:-255}" -lt 16 ] && [ "${b:-0}" -ge 140 ] && [ "${b:-0}" -le 170 ]; then
     seen=$pixel
@@ -54,6 +61,12 @@ for _ in $(seq 40); do
   fi
   sleep 0.25
 done
+if [ -n "$seen" ]; then
+  top=$(pixel_at 700 78)
+  band=$(pixel_at 700 70)
+  [ "$top" = "$seen" ] || { echo "the map area does not reach its top edge (pixel $top)"; seen=""; }
+  [ "$band" != "$seen" ] || { echo "the map covers the menu band (pixel $band)"; seen=""; }
+fi
 [ -n "${VELTMAREN_E2E_SHOT:-}" ] && cp "$work/shot.png" "$VELTMAREN_E2E_SHOT"
 [ -n "$seen" ] || { echo "the map did not show (pixel $pixel)"; cat "$work/program.log"; exit 1; }
 echo "map shown: sea pixel $seen"
