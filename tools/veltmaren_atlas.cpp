@@ -17,6 +17,7 @@
 #include "editor/editor_files.h"
 #include "map/border_table.h"
 #include "map/label_table.h"
+#include "map/labels.h"
 #include "map/messages.h"
 #include "map/projection.h"
 #include "map/renderer.h"
@@ -176,6 +177,8 @@ int commandRender(int argc, char** argv)
     rebuildBaseMap(appState, borderTable, terrainMap, overlayLayer, mapLayer);
     paintNations(appState, borderTable, appState.year, appState.firstNationRecord, mapLayer);
     composeMap(appState, backBuffer, overlayLayer, mapLayer);
+    mapLabels(appState, historyTable, periodIndex, lineStore, nationGroupTable, labelTable,
+              kLabelDraw, backBuffer);
     bool written = saveSurfacePng(backBuffer, out);
     releaseDisplay();
     if (!written) {
