@@ -124,7 +124,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-1600, -1300, dotBantu, 1, 2, 0, 185, 40, BANTU, "Bantu"}, // 19 eastern stream: along the Ubangi
     {-1650, -1180, noDot, 1, 1, 0, 355, 395, ARMENIA, "Hittite"}, // 20 the kingdom of Hattusa
     {-1900, -1700, dotAryan, 1, 2, 12, 650, 400, INDIA_N, "Aryan"}, // 21 moving south from the steppe into Sogdiana
-    {-1700, -1500, dotAryan, 1, 2, 0, 690, 350, INDIA_N, "Aryan"}, // 22 the Hindu Kush
+    {-1700, -1500, dotAryan, 1, 1, 0, 690, 350, INDIA_N, "Aryan"}, // 22 the Hindu Kush
     {-1595, -1155, noDot, 1, 1, 0, 444, 325, BABYLON, "Babylon"}, // 23 the Kassite kings
     {-1400, -1200, dotBantu, 1, 2, 0, 120, -15, BANTU, "Bantu"}, // 24 western stream: the Ogooue
     {-1600, -1100, noDot, 1, 1, 0, 222, 380, GREECE, "Mycenae"}, // 25 the Peloponnese
@@ -164,7 +164,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-650, -300, dotCeltGerman, 1, 2, 0, -40, 420, CELTS, "Celt"}, // 59 the northern Meseta of Iberia
     {-700, -108, noDot, 1, 1, 0, 1250, 400, KOREA, "Choson"}, // 60 Liaodong and the north of Korea
     {-700, -200, dotNorthIranian, 1, 2, 0, 340, 470, IRANIA_N, "Scythian"}, // 61 the Pontic steppe
-    {-714, -680, dotNorthIranian, 1, 2, 1, 405, 395, IRANIA_N, "Cimmerian"}, // 62 over the Caucasus into Urartu
+    {-714, -680, dotNorthIranian, 1, 1, 1, 420, 393, IRANIA_N, "Cimmerian"}, // 62 over the Caucasus into Urartu
     {-600, 43, dotCeltGerman, 1, 2, 0, -15, 525, CELTS, "Celt"}, // 63 Britain
     {-600, -500, dotBantu, 1, 2, 0, 340, -50, BANTU, "E.Bantu"}, // 64 inland Tanzania
     {-600, -300, dotBantu, 1, 2, 0, 150, -85, BANTU, "W.Bantu"}, // 65 northern Angola
@@ -184,17 +184,17 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-550, -330, noDot, 1, 1, 0, 530, 300, PERSIA, "Persia"}, // 79 the Achaemenids, Persepolis
     {-500, -100, dotCeltGerman, 1, 1, 0, 145, 565, SWEDEN, "N.Germanic"}, // 80 southern Sweden
     {-500, -350, dotCeltGerman, 1, 1, 0, 180, 545, GERMAN_E, "E.Germanic"}, // 81 Pomerania
-    {-500, -200, dotCeltGerman, 1, 2, 0, 95, 525, GERMAN_W, "W.Germanic"}, // 82 the Jastorf culture, lower Elbe
+    {-500, -200, dotCeltGerman, 1, 1, 0, 85, 530, GERMAN_W, "W.Germanic"}, // 82 the Jastorf culture between Weser and Elbe
     {-450, -60, dotCeltGerman, 1, 2, 0, 145, 500, CELTS, "Celt"}, // 83 the Boii in Bohemia
     {-540, -350, dotEtruscan, 2, 1, 0, 113, 445, ISOLATES, "Etruscan"}, // 84 the Po valley
     {-500, 907, dotTamil, 1, 1, 0, 781, 92, INDIA_S, "Tamil"}, // 85 the Tamil country
     {-500, -480, dotCeltGerman, 3, 2, 0, 40, 460, CELTS, "Celt"}, // 86 a Celtic row kept off every screen
     {-500, 849, dotBurman, 1, 1, 0, 970, 285, BURMANS, "Burman"}, // 87 the upper Irrawaddy and the Tibetan borderland
     {-475, -221, noDot, 1, 1, 0, 1130, 330, CHINA, "Warring States"}, // 88 the Warring States
-    {-400, -335, dotCeltGerman, 1, 2, 0, 180, 465, CELTS, "Celt"}, // 89 down the Danube into Pannonia
+    {-400, -335, dotCeltGerman, 1, 1, 0, 180, 465, CELTS, "Celt"}, // 89 down the Danube into Pannonia
     {-335, -15, dotCeltGerman, 1, 2, 0, 205, 448, CELTS, "Celt"}, // 90 the Scordisci
-    {-200, -100, dotCeltGerman, 1, 2, 0, 100, 520, GERMAN_W, "W.Germanic"}, // 91 Thuringia and the Main
-    {-350, -230, dotCeltGerman, 1, 2, 0, 200, 510, GERMAN_E, "E.Germanic"}, // 92 the Vistula
+    {-200, -100, dotCeltGerman, 1, 2, 0, 90, 515, GERMAN_W, "W.Germanic"}, // 91 Hesse and the Main
+    {-350, -230, dotCeltGerman, 1, 2, 0, 205, 520, GERMAN_E, "E.Germanic"}, // 92 the Vistula
     {-280, -278, dotCeltGerman, 1, 2, 0, 225, 386, CELTS, "Celt"}, // 93 Brennus's raid on Delphi
     {-404, -343, noDot, 1, 1, 0, 305, 280, EGYPT, "Egypt"}, // 94 the last native kings
     {-400, -160, dotEastIranian, 1, 2, 0, 760, 425, IRANIA_E, "Shaka"}, // 95 the Ili and Issyk-Kul
@@ -203,13 +203,13 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-300, 1001, dotBantu, 1, 2, 0, 330, -135, BANTU, "E.Bantu"}, // 98 Zambia and Malawi
     {-300, 1001, dotBantu, 1, 2, 0, 170, -130, BANTU, "W.Bantu"}, // 99 the Angolan plateau
     {-684, -322, noDot, 1, 1, 0, 854, 250, INDIA_N, "Magadha"}, // 100 Rajagriha and Pataliputra
-    {-100, 550, dotCeltGerman, 1, 2, 0, 118, 552, DENMARK, "N.Germanic"}, // 101 the Danish islands
-    {-100, 260, dotCeltGerman, 1, 2, 0, 90, 520, GERMAN_W, "W.Germanic"}, // 102 between Rhine and Elbe
-    {-230, 170, dotCeltGerman, 1, 2, 0, 190, 540, GERMAN_E, "E.Germanic"}, // 103 the Goths on the lower Vistula
+    {-100, 550, dotCeltGerman, 1, 1, 0, 118, 552, DENMARK, "N.Germanic"}, // 101 the Danish islands
+    {-100, 260, dotCeltGerman, 1, 2, 0, 80, 515, GERMAN_W, "W.Germanic"}, // 102 between Rhine and Elbe
+    {-230, 170, dotCeltGerman, 1, 1, 0, 205, 535, GERMAN_E, "E.Germanic"}, // 103 the Goths on the lower Vistula and in Masuria
     {-279, -212, noDot, 1, 1, 0, 265, 425, CELTS, "Celt"}, // 104 the kingdom of Tylis in Thrace
     {-300, -133, noDot, 2, 1, 0, -24, 415, CELTS, "CeltIberian"}, // 105 Numantia
     {-200, 370, dotNorthIranian, 1, 2, 0, 435, 480, IRANIA_N, "Sarmatian"}, // 106 the Pontic steppe
-    {-278, -25, dotCeltGerman, 1, 2, 10, 330, 395, CELTS, "Celt"}, // 107 Galatia, crossed from Thrace
+    {-278, -25, dotCeltGerman, 1, 1, 10, 330, 395, CELTS, "Celt"}, // 107 Galatia, crossed from Thrace
     {-359, -168, noDot, 1, 1, 0, 222, 408, GREECE, "Macedon"}, // 108 Pella
     {-300, -56, noDot, 1, 1, 0, -25, 480, CELTS, "Celt"}, // 109 Armorica
     {-305, -30, noDot, 1, 1, 0, 305, 280, EGYPT, "Ptolemies"}, // 110 Alexandria
@@ -217,7 +217,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-322, -185, noDot, 1, 1, 0, 810, 240, INDIA_N, "Maurya"}, // 112 the empire of Pataliputra
     {-331, -190, noDot, 1, 1, 0, 440, 400, ARMENIA, "Armenia"}, // 113 the Orontids
     {-250, 1001, noDot, 2, 1, 0, -35, 523, CELTS, "Celt"}, // 114 Wales
-    {-300, 450, dotSlav, 1, 2, 0, 280, 515, SLAV_E, "Slav"}, // 115 the Pripet marshes
+    {-300, 450, dotSlav, 1, 2, 0, 295, 515, SLAV_E, "Slav"}, // 115 the Pripet marshes
     {-300, 300, dotMagyar, 1, 1, 0, 620, 555, MAGYARS, "Magyar"}, // 116 the Ugrians east of the Urals
     {-230, -29, dotCeltGerman, 1, 2, 0, 270, 470, GERMAN_E, "E.Germanic"}, // 117 the Bastarnae, Moldavia
     {-250, 1001, noDot, 1, 1, 0, -40, 565, CELTS, "Celt"}, // 118 the Caledonians and Picts
@@ -271,7 +271,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {250, 500, noDot, 1, 1, 0, 790, 210, INDIA_S, "Vakataka"}, // 166 the northern Deccan
     {275, 897, noDot, 1, 1, 0, 797, 128, INDIA_S, "Pallava"}, // 167 Kanchipuram
     {250, 375, dotCeltGerman, 1, 2, 0, 320, 485, GERMAN_E, "Ostrogoth"}, // 168 the Greuthungi on the Dnieper
-    {270, 376, dotCeltGerman, 1, 2, 0, 260, 465, GERMAN_E, "Visigoth"}, // 169 the Tervingi in Dacia
+    {270, 376, dotCeltGerman, 1, 1, 0, 260, 465, GERMAN_E, "Visigoth"}, // 169 the Tervingi in Dacia
     {301, 1001, noDot, 1, 1, 0, 455, 400, ARMENIA, "Armenia"}, // 170 the Christian kingdom and its princes
     {300, 319, dotMagyar, 1, 1, 1, 490, 545, MAGYARS, "Magyar"}, // 171 across the Urals to the Kama
     {260, 350, dotCeltGerman, 1, 2, 0, 60, 510, GERMAN_W, "Frank"}, // 172 the lower Rhine
@@ -300,7 +300,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {418, 507, noDot, 1, 1, 0, 14, 436, GERMAN_E, "Visigoth"}, // 195 the kingdom of Toulouse
     {439, 581, noDot, 1, 1, 0, 1120, 370, CHINA, "Northern"}, // 196 the northern dynasties
     {420, 589, noDot, 1, 1, 0, 1160, 295, CHINA, "Southern"}, // 197 the southern dynasties
-    {429, 534, dotCeltGerman, 1, 2, 10, 95, 355, GERMAN_E, "Vandal"}, // 198 Africa, crossed from Spain
+    {429, 534, dotCeltGerman, 1, 1, 10, 95, 355, GERMAN_E, "Vandal"}, // 198 Africa, crossed from Spain
     {410, 469, dotHunnic, 1, 2, 0, 200, 468, MONGOLS, "Hun"}, // 199 the Tisza, Attila
     {450, 530, dotSlav, 1, 2, 0, 255, 448, SLAV_S, "S.Slav"}, // 200 the Sclaveni north of the lower Danube
     {450, 550, dotSlav, 1, 2, 0, 200, 505, SLAV_W, "W.Slav"}, // 201 the upper Vistula
@@ -310,7 +310,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {460, 750, dotMagyar, 1, 1, 0, 530, 530, MAGYARS, "Magyar"}, // 205 the steppe south of the Urals
     {530, 580, dotSlav, 1, 2, 0, 240, 450, SLAV_S, "S.Slav"}, // 206 across the lower Danube
     {550, 600, dotSlav, 1, 2, 0, 170, 512, SLAV_W, "W.Slav"}, // 207 Silesia and the Oder
-    {530, 650, dotSlav, 1, 2, 0, 320, 530, SLAV_E, "E.Slav"}, // 208 the upper Dnieper
+    {530, 650, dotSlav, 1, 1, 0, 320, 530, SLAV_E, "E.Slav"}, // 208 the upper Dnieper
     {570, 630, dotTurkic, 1, 2, 0, 470, 430, TURKS, "Khazar"}, // 209 Dagestan, under the Western Turks
     {550, 802, noDot, 1, 1, 0, 1045, 165, KHMER, "Chenla"}, // 210 the middle Mekong
     {481, 843, noDot, 1, 1, 0, 35, 485, GERMAN_W, "Frank"}, // 211 the Frankish kingdom
@@ -321,7 +321,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {543, 753, noDot, 1, 1, 0, 750, 150, INDIA_S, "Chalukya"}, // 216 Badami
     {580, 650, dotSlav, 1, 2, 0, 210, 435, SLAV_S, "S.Slav"}, // 217 the Balkans
     {580, 623, dotSlav, 1, 2, 0, 145, 500, SLAV_W, "W.Slav"}, // 218 Bohemia
-    {650, 882, dotSlav, 1, 2, 0, 360, 550, SLAV_E, "E.Slav"}, // 219 the upper Volga and the Oka
+    {650, 882, dotSlav, 1, 2, 0, 360, 540, SLAV_E, "E.Slav"}, // 219 the upper Volga and the Oka
     {552, 555, dotMongolic, 1, 2, 0, 1120, 420, MONGOLS, "Juan-Juan"}, // 220 fleeing to the Chinese border
     {568, 774, noDot, 1, 1, 0, 90, 452, GERMAN_W, "Lombard"}, // 221 Pavia
     {555, 568, dotMongolic, 1, 2, 0, 420, 470, MONGOLS, "Juan-Juan"}, // 222 west to the Pontic steppe
