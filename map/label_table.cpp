@@ -206,10 +206,10 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-100, 550, dotCeltGerman, 1, 1, 0, 118, 552, DENMARK, "N.Germanic"}, // 101 the Danish islands
     {-100, 260, dotCeltGerman, 1, 2, 0, 80, 515, GERMAN_W, "W.Germanic"}, // 102 between Rhine and Elbe
     {-230, 170, dotCeltGerman, 1, 1, 0, 205, 535, GERMAN_E, "E.Germanic"}, // 103 the Goths on the lower Vistula and in Masuria
-    {-279, -212, noDot, 1, 1, 0, 265, 425, CELTS, "Celt"}, // 104 the kingdom of Tylis in Thrace
+    {-279, -212, dotCeltGerman, 1, 2, 10, 265, 425, CELTS, "Celt"}, // 104 the kingdom of Tylis in Thrace, come down the Danube
     {-300, -133, noDot, 2, 1, 0, -24, 415, CELTS, "CeltIberian"}, // 105 Numantia
     {-200, 370, dotNorthIranian, 1, 2, 0, 435, 480, IRANIA_N, "Sarmatian"}, // 106 the Pontic steppe
-    {-278, -25, dotCeltGerman, 1, 1, 10, 330, 395, CELTS, "Celt"}, // 107 Galatia, crossed from Thrace
+    {-278, -25, noDot, 1, 1, 0, 330, 395, CELTS, "Celt"}, // 107 Galatia
     {-359, -168, noDot, 1, 1, 0, 222, 408, GREECE, "Macedon"}, // 108 Pella
     {-300, -56, noDot, 1, 1, 0, -25, 480, CELTS, "Celt"}, // 109 Armorica
     {-305, -30, noDot, 1, 1, 0, 305, 280, EGYPT, "Ptolemies"}, // 110 Alexandria
@@ -324,11 +324,11 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {650, 882, dotSlav, 1, 2, 0, 360, 540, SLAV_E, "E.Slav"}, // 219 the upper Volga and the Oka
     {552, 555, dotMongolic, 1, 2, 0, 1120, 420, MONGOLS, "Juan-Juan"}, // 220 fleeing to the Chinese border
     {568, 774, noDot, 1, 1, 0, 90, 452, GERMAN_W, "Lombard"}, // 221 Pavia
-    {555, 568, dotMongolic, 1, 2, 0, 420, 470, MONGOLS, "Juan-Juan"}, // 222 west to the Pontic steppe
+    {555, 568, dotMongolic, 1, 2, 3, 420, 470, MONGOLS, "Juan-Juan"}, // 222 west to the Pontic steppe
     {650, 1001, dotSlav, 1, 1, 0, 170, 450, SLAV_S, "S.Slav"}, // 223 Croats and Serbs
     {581, 618, noDot, 1, 1, 0, 1120, 345, CHINA, "Sui"}, // 224 Chang'an and Luoyang
     {632, 681, dotTurkic, 1, 2, 0, 385, 460, TURKS, "Bulgar"}, // 225 Old Great Bulgaria, the Kuban
-    {568, 796, dotMongolic, 1, 2, 3, 195, 470, MONGOLS, "Avar"}, // 226 Pannonia, from the east
+    {568, 796, dotMongolic, 1, 2, 0, 195, 470, MONGOLS, "Avar"}, // 226 Pannonia
     {600, 780, dotSlav, 1, 2, 0, 120, 515, SLAV_W, "W.Slav"}, // 227 the Sorbs between Elbe and Saale
     {600, 800, dotNorse, 1, 1, 0, 150, 580, SWEDEN, "Swede"}, // 228 the Svear and the Gotar
     {600, 872, dotNorse, 1, 1, 0, 85, 590, NORWAY, "Norse"}, // 229 the Norwegian coast
