@@ -24,7 +24,8 @@
 //   from Gansu by the Xiongnu to the Ili and on to Bactria, pushing the Saka
 //   south through the Pamirs to Sakastan, Gandhara and western India. The
 //   northern Xiongnu go west through Dzungaria and the Kazakh steppe and
-//   reach Europe as the Huns. The Visigoths go from Dacia over the Danube to
+//   reach Europe as the Huns (the atlas follows the view that the Huns
+//   descend from them). The Visigoths go from Dacia over the Danube to
 //   Italy, southern Gaul and Spain; the Vandals from Silesia through Gaul and
 //   Spain to Africa. The Magyars go from east of the Urals to the Kama, then
 //   south to Levedia and Etelkoz and over the Carpathians in 895.
@@ -34,8 +35,9 @@
 // - The whole map's window ends near 10.6 W and 59 N. Names of lands beyond
 //   it stand on the nearest part of the land inside it: Ghana at the eastern
 //   edge of its kingdom, Asturias at the eastern end of the Cantabrian
-//   mountains, the Scandinavians in southern Sweden and Norway (these show in
-//   the Europe views only, being too close to the menu band in the whole map).
+//   mountains, Swedes and Norwegians in the south of their lands, which in
+//   the whole map lies under the menu band, so that they show in the Europe
+//   view only.
 // - A few rows are for close views only (detail level 2): a second Bantu row
 //   at the homeland, the Etruscans of the Po valley, the Celts of Wales, the
 //   Celtiberians, the Lesser Yuezhi, the Eastern Chalukyas and Asturias,
