@@ -18,6 +18,10 @@ extern DrawSurface* backBuffer;     // where a frame is composed; shown by flip
 extern DrawSurface* mapLayer;       // the painted nations
 extern DrawSurface* overlayLayer;   // sea, relief and rivers; land is the colour key
 
+// 1 after restoreSurfaces ran; the frame function clears it when it has
+// redrawn the screen that was showing.
+extern int surfacesRestored;
+
 // An input event in the program's own terms.
 enum class EventKind { none, key, click, mouseMove, activate, quit };
 struct InputEvent {
@@ -59,6 +63,10 @@ void waitEvent(InputEvent& event);
 
 // Queues an event as if it came from the window (replay mode and tests).
 void postEvent(const InputEvent& event);
+
+// Shows or hides the system's mouse pointer over the window (the safe mouse
+// mode draws its own). No effect headless.
+void showSystemPointer(bool shown);
 
 // Releases the surfaces and the window.
 void releaseDisplay();

@@ -87,8 +87,18 @@ void copyRect(DrawSurface* target, const DrawSurface* source, int left, int top,
 void setColorKey(DrawSurface* surface, std::uint16_t pixel);
 std::uint16_t colorKey(const DrawSurface* surface);
 
+// Marks the surface lost (no drawing context can be had, as on a display
+// that lost its screen) or restored. The display sets it; tests use it to
+// reach the drawing code's failure paths.
+void setSurfaceLost(DrawSurface* surface, bool lost);
+bool surfaceLost(const DrawSurface* surface);
+
 // Writes the surface as a PNG file. Returns false when it could not.
 [[nodiscard]] bool saveSurfacePng(const DrawSurface* surface, const char* path);
+
+// Reads a PNG file into a new surface (colours truncated to 16 bits), or
+// null when it cannot be read. Free it with destroySurface.
+DrawSurface* loadSurfacePng(const char* path);
 
 // --- Drawing contexts ------------------------------------------------------
 
