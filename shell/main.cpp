@@ -1,14 +1,12 @@
-// The atlas program: start-up, then the main loop.
-//
-// Until the display exists the program runs its start-up and reports what
-// it loaded.
+// The atlas program: start-up, then the main loop; or, with
+// --replay FILE, the same start headless with input from a script.
 #include <cstdio>
+#include <cstring>
 
-#include "map/border_table.h"
-#include "map/messages.h"
-#include "map/terrain.h"
 #include "shell/app_state.h"
-#include "shell/startup.h"
+#include "shell/buttons.h"
+#include "shell/main_loop.h"
+#include "shell/replay.h"
 
 namespace {
 
@@ -16,14 +14,15 @@ AppState appState;
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    setDefaults(appState);
-    setFontSizes(appState);
-    setup(appState, borderTable, terrainMap);
-    for (int i = 0; i < messageCount(); ++i)
-        std::printf("%s\n", messageAt(i));
-    std::printf("Veltmaren: %d border records, history texts %s\n", appState.recordCount,
-                appState.fullContent ? "installed" : "not installed");
-    return 0;
+    if (argc == 3 && std::strcmp(argv[1], "--replay") == 0)
+        return runReplay(appState, buttonTable, argv[2], stderr);
+    if (argc != 1) {
+        std::fprintf(stderr, "usage: veltmaren [--replay SCRIPT]\n");
+        return 2;
+    }
+    if (!startAtlas(appState, buttonTable, DisplayBackend::window))
+        return 0;
+    return mainLoop(appState, buttonTable);
 }
