@@ -15,6 +15,7 @@
 #include "shell/buttons.h"
 #include "shell/frame_driver.h"
 #include "shell/replay.h"
+#include "tests/map_fixture.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -213,6 +214,32 @@ TEST(Replay, SlideShowAndStartMessages)
         EXPECT_EQ(readPixel(shot, 400, 300) & 0x07E0, 0);
         destroySurface(shot);
     }
+}
+
+TEST(Replay, TitleScreenOverTheMap)
+{
+    ScratchFolder folder;
+    writeMapFixture();
+    clearMessages();
+    ASSERT_EQ(replay("snapshot front.png\nkey q\nsnapshot back.png\n"
+                     "click 60 15\nwait 400\nsnapshot running.png\nstate running.json\n"),
+              kReplayDone);
+    EXPECT_EQ(messageCount(), 0) << "the fixture's data files open";
+    // The title was drawn into both buffers: a flip shows the same picture.
+    for (const char* name : {"front.png", "back.png"}) {
+        DrawSurface* shot = loadSurfacePng(name);
+        ASSERT_NE(shot, nullptr);
+        EXPECT_EQ(readPixel(shot, 5, 590), 0) << name << ": the black title band";
+        EXPECT_EQ(readPixel(shot, 400, 61), 0x0013) << name << ": the sea of the map";
+        EXPECT_EQ(readPixel(shot, 5, 45), rgbTo565(makeRgb(0, 102, 41))) << name << ": map button";
+        destroySurface(shot);
+    }
+    // Running: Pause stands in place of Run, and the band is gone.
+    DrawSurface* shot = loadSurfacePng("running.png");
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(readPixel(shot, 400, 590), 0x0013);
+    destroySurface(shot);
+    EXPECT_EQ(readState("running.json")["year"], 202);
 }
 
 TEST(Replay, MalformedLinesNameTheirNumber)
