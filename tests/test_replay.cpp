@@ -13,7 +13,11 @@
 #include "platform/surface.h"
 #include "shell/app_state.h"
 #include "shell/buttons.h"
+#include "shell/controller.h"
 #include "shell/frame_driver.h"
+#include "shell/main_loop.h"
+#include "platform/clock.h"
+#include "platform/display.h"
 #include "shell/replay.h"
 #include "tests/map_fixture.h"
 #include "tests/test_support.h"
@@ -183,8 +187,35 @@ TEST(Replay, BackTitleKeysAndQuit)
     EXPECT_EQ(back["command"], 24);
     EXPECT_FALSE(std::ifstream("never.json").good()) << "the close box ended the run";
 
-    ASSERT_EQ(replay(typeYear("300") + "key ESC\nstate never2.json\n"), kReplayDone);
+    // Escape quits also while a year is being typed.
+    ASSERT_EQ(replay(std::string(kYearButton) + "type 12\nkey ESC\nstate never2.json\n"),
+              kReplayDone);
     EXPECT_FALSE(std::ifstream("never2.json").good()) << "Escape ended the run";
+}
+
+TEST(Replay, EraLabelInfoScreenAndSpeeds)
+{
+    ScratchFolder folder;
+    const std::string script = typeYear("-40") + "click 778 40\nstate era.json\n" +
+                               "click 120 40\nstate info.json\nclick 30 15\n" +
+                               "state back.json\nclick 680 10\nclick 705 10\n" +
+                               "click 730 10\nstate speed5.json\nclick 10 60\n" +
+                               "state mapclick.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State era = readState("era.json");
+    EXPECT_EQ(era["eraLabels"], 1) << "the era label beside the year box toggles";
+    EXPECT_EQ(era["screenMode"], 6);
+    State info = readState("info.json");
+    EXPECT_EQ(info["screenMode"], 10);
+    EXPECT_EQ(info["command"], 29);
+    State back = readState("back.json");
+    EXPECT_EQ(back["screenMode"], 6) << "Back from the information screen to the map";
+    EXPECT_EQ(back["year"], -40);
+    EXPECT_EQ(readState("speed5.json")["yearStep"], 5);
+    State click = readState("mapclick.json");
+    EXPECT_EQ(click["labelHit"], -199) << "a click on the map tests the labels";
+    EXPECT_EQ(click["mouseY"], 60);
+    EXPECT_EQ(click["previousMouseX"], 730);
 }
 
 TEST(Replay, SlideShowAndStartMessages)
@@ -259,6 +290,28 @@ TEST(Replay, MalformedLinesNameTheirNumber)
     std::string command = std::string(VELTMAREN_BINARY_DIR) + "/veltmaren --replay bad.txt 2>/dev/null";
     int status = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+TEST(FrameDriver, DisplayLossRedrawsTheScreenThatShowed)
+{
+    ScratchFolder folder;
+    useVirtualClock(0); // the missing data's messages pause on it
+    AppState app{};
+    ASSERT_TRUE(startAtlas(app, buttonTable, DisplayBackend::headless));
+    frameStep(app, buttonTable, historyHeadingText);
+    app.year = 120;
+    app.command = 2; // Run
+    controller(app, buttonTable);
+    ASSERT_EQ(app.playing, 1);
+    setSurfaceLost(primarySurface, true);
+    frameStep(app, buttonTable, historyHeadingText);
+    EXPECT_EQ(app.playing, 0) << "the animation stops after a display loss";
+    EXPECT_EQ(app.screenMode, 6);
+    EXPECT_EQ(app.previousScreenMode, 17) << "left through the passing redraw state";
+    EXPECT_EQ(app.command, 24);
+    EXPECT_EQ(app.year, 120);
+    EXPECT_FALSE(displayLost());
+    releaseDisplay();
 }
 
 TEST(FrameTimer, IntervalElapsedOncePerInterval)
