@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "map/status_line.h"
+#include "platform/surface.h"
 #include "shell/app_state.h"
 
 TEST(StatusLine, RowsThatDependOnState)
@@ -55,4 +56,41 @@ TEST(StatusLine, LanguageTableIds)
             EXPECT_STREQ(languageTable[i].column1, "") << i;
     }
     EXPECT_STREQ(languageTable[11].id, "MAP00002");
+}
+
+TEST(StatusLine, LanguageListClicks)
+{
+    AppState app{};
+    setDefaults(app);
+    app.mapTop = 58; // rows of the list: 58, 82, 106, ... 24 apart
+    DrawSurface* page = createSurface(800, 600);
+    ASSERT_NE(page, nullptr);
+    struct Click {
+        int x, y;
+        int listIndex, command, textLevel, eraLabels;
+    };
+    const Click clicks[] = {
+        {100, 70, 3, 32, 111, 0},  {600, 70, 0, 32, 111, 0},   {383, 130, 2, 32, 111, 0},
+        {384, 130, 1, 32, 111, 0}, {100, 106, -1, 0, 111, 0},  {100, 380, -1, 0, 101, 0},
+        {100, 380, -1, 0, 111, 0}, {100, 400, -1, 0, 111, 1},  {100, 394, -1, 0, 111, 1},
+        {100, 430, -1, 0, 111, 1}, {100, 358, -1, 0, 111, 1},
+    };
+    for (const Click& c : clicks) {
+        app.command = 0;
+        app.mouseX = c.x;
+        app.mouseY = c.y;
+        languageScreen(app, page, 3);
+        EXPECT_EQ(app.listIndex, c.listIndex) << c.x << "," << c.y;
+        EXPECT_EQ(app.command, c.command) << c.x << "," << c.y;
+        EXPECT_EQ(app.textLevel, c.textLevel) << c.x << "," << c.y;
+        EXPECT_EQ(app.eraLabels, c.eraLabels) << c.x << "," << c.y;
+    }
+    // Drawing alone changes nothing, and the list stands on its background.
+    app.mouseX = 100;
+    app.mouseY = 70;
+    app.listIndex = 7;
+    languageScreen(app, page, 1);
+    EXPECT_EQ(app.listIndex, 7);
+    EXPECT_EQ(readPixel(page, 5, 590), rgbTo565(makeRgb(153, 204, 153)));
+    destroySurface(page);
 }
