@@ -20,7 +20,7 @@ test: build
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELTMAREN_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	cd build && ctest --output-on-failure -j $(JOBS)
-	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	build/veltmaren_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -213,10 +213,27 @@ int paintTerrain(const AppState& app, const TerrainMap& terrain, DrawSurface* ov
     firstRow = std::clamp(firstRow, 0, kTerrainRows);
     endRow = std::clamp(endRow, 0, kTerrainRows);
 
-    Rgb land = landColor(app);
+    // Up to five dots for every cell in view: written straight into the
+    // layer's pixels, clipped here.
+    int stride = 0;
+    std::uint16_t* pixels = lockPixels(context, stride);
+    int width = surfaceWidth(overlay);
+    int height = surfaceHeight(overlay);
+    auto dot = [&](int x, int y, std::uint16_t pixel) {
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            pixels[static_cast<std::ptrdiff_t>(y) * stride + x] = pixel;
+    };
+    std::uint16_t land = rgbTo565(landColor(app));
+    // The two relief shades of every level.
+    std::array<std::uint16_t, 256> stepShade;
+    std::array<std::uint16_t, 256> lowerShade;
+    for (int b = 0; b < 256; ++b) {
+        stepShade[static_cast<std::size_t>(b)] = rgbTo565(makeRgb(b, b - 15, b - 51));
+        lowerShade[static_cast<std::size_t>(b)] = rgbTo565(makeRgb(b, b - 1, b - 26));
+    }
     for (int c = firstColumn; c < endColumn; ++c)
         columnScreenX[static_cast<std::size_t>(c)] = projectPoint(app, columnLongitude(c), 0).x;
-    for (int r = firstRow; r < endRow; ++r) {
+    for (int r = firstRow; r < endRow && pixels != nullptr; ++r) {
         int sy = projectPoint(app, 0, mercator(rowLatitude(r))).y;
         const auto& row = terrain[static_cast<std::size_t>(r)];
         for (int c = firstColumn; c < endColumn; ++c) {
@@ -229,15 +246,15 @@ int paintTerrain(const AppState& app, const TerrainMap& terrain, DrawSurface* ov
                           : (r > 0 ? terrain[static_cast<std::size_t>(r - 1)][kTerrainColumns - 1] : 0);
             int sx = columnScreenX[static_cast<std::size_t>(c)];
             bool flat = p > b - kReliefStep && p < b + kReliefStep;
-            Rgb color = flat ? land : makeRgb(b, b - 15, b - 51);
-            setPixel(context, sx, sy, color);
+            std::uint16_t pixel = flat ? land : stepShade[static_cast<std::size_t>(b)];
+            dot(sx, sy, pixel);
             if (level >= 1)
-                setPixel(context, sx - 1, sy + 1, color);
+                dot(sx - 1, sy + 1, pixel);
             if (level == 2) {
-                Rgb lower = flat ? land : makeRgb(b, b - 1, b - 26);
-                setPixel(context, sx, sy + 1, lower);
-                setPixel(context, sx + 1, sy - 1, lower);
-                setPixel(context, sx + 1, sy, lower);
+                std::uint16_t lower = flat ? land : lowerShade[static_cast<std::size_t>(b)];
+                dot(sx, sy + 1, lower);
+                dot(sx + 1, sy - 1, lower);
+                dot(sx + 1, sy, lower);
             }
         }
     }

@@ -51,8 +51,10 @@ bool displayLost();
 // Restores the four surfaces; returns 1 when all came back.
 int restoreSurfaces();
 
-// Makes what was drawn on primarySurface since the last flip visible now
-// (typed digits, messages). No effect headless.
+// Shows primarySurface as it is now. Drawing on primarySurface (typed
+// digits, messages, the drawn pointer) already shows at once when its
+// drawing context is released; this is for pixels changed otherwise. No
+// effect headless.
 void presentFront();
 
 // Takes the next event if one waits; returns false when none does.

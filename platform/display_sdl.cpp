@@ -67,7 +67,8 @@ bool createTexture(int width, int height)
     return display.texture != nullptr;
 }
 
-// Uploads the front surface and shows it.
+// Uploads the front surface and shows it. Drawing on the front surface
+// comes here on every release of its drawing context.
 void present()
 {
     if (display.texture == nullptr || primarySurface == nullptr)
@@ -220,14 +221,21 @@ bool setupDisplay(int width, int height)
     }
     long key = matchColor(kColorKeyRgb, primarySurface);
     setColorKey(overlayLayer, static_cast<std::uint16_t>(key));
+    primarySurface->shown = true;
+    if (display.renderer != nullptr)
+        presentShownSurface = present;
     return true;
 }
 
 int flip()
 {
+    if (primarySurface == nullptr || backBuffer == nullptr)
+        return 0;
     if (displayLost())
         return restoreSurfaces();
     std::swap(primarySurface, backBuffer);
+    primarySurface->shown = true;
+    backBuffer->shown = false;
     present();
     return 1;
 }
@@ -304,6 +312,7 @@ void showSystemPointer(bool shown)
 
 void releaseDisplay()
 {
+    presentShownSurface = nullptr;
     for (DrawSurface** surface : {&backBuffer, &primarySurface, &mapLayer, &overlayLayer}) {
         destroySurface(*surface);
         *surface = nullptr;

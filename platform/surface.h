@@ -126,6 +126,12 @@ void drawPolyline(DrawContext* context, std::span<const PixelPoint> points, Pen 
 void drawEllipse(DrawContext* context, int left, int top, int right, int bottom, Pen pen,
                  Brush brush);
 
+// The 16-bit pixels of the context's surface for passes that set very many
+// single pixels: row y starts stride pixels after row y-1. Callers must clip
+// to the surface. Null for a printed page; valid until the context is
+// released.
+std::uint16_t* lockPixels(DrawContext* context, int& stride);
+
 // Single pixels; getPixel returns the colour as Rgb, or -1 outside.
 void setPixel(DrawContext* context, int x, int y, Rgb color);
 long getPixel(DrawContext* context, int x, int y);

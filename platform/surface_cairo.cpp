@@ -16,10 +16,14 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+void (*presentShownSurface)() = nullptr;
 
 namespace {
 
@@ -139,14 +143,154 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
     std::int64_t last = sMajor > 0 ? extent - 1 - start : start;
     first = std::max<std::int64_t>(first, 0);
     last = std::min<std::int64_t>(last, steps - 1);
+    if (first > last)
+        return;
+    bool inside = x1 >= 0 && y1 >= 0 && x1 < surface->width && y1 < surface->height &&
+                  x2 >= 0 && y2 >= 0 && x2 < surface->width && y2 < surface->height;
+    // Minor offset of step k: (2 k minor + steps) div (2 steps), kept as a
+    // quotient and remainder from the first visible step on.
+    std::int64_t numerator = 2 * first * minor + steps;
+    std::int64_t offset = numerator / (2 * steps);
+    std::int64_t remainder = numerator % (2 * steps);
+    if (inside) {
+        // The common case, both ends on the surface: no clipping per pixel.
+        int twoMinor = static_cast<int>(2 * minor), twoSteps = static_cast<int>(2 * steps);
+        int rest = static_cast<int>(remainder);
+        std::ptrdiff_t stride = surface->stride;
+        std::uint16_t* at = surface->pixels + static_cast<std::ptrdiff_t>(y1) * stride + x1;
+        std::ptrdiff_t majorStep = xMajor ? sx : sy * stride;
+        std::ptrdiff_t minorStep = xMajor ? sy * stride : sx;
+        for (std::int64_t k = 0; k < steps; ++k) {
+            *at = pixel;
+            at += majorStep;
+            rest += twoMinor;
+            if (rest >= twoSteps) {
+                rest -= twoSteps;
+                at += minorStep;
+            }
+        }
+        return;
+    }
     for (std::int64_t k = first; k <= last; ++k) {
-        std::int64_t offset = (2 * k * minor + steps) / (2 * steps);
         std::int64_t major = start + sMajor * k;
         if (xMajor)
             putPixel(surface, static_cast<int>(major), static_cast<int>(y1 + sy * offset), pixel);
         else
             putPixel(surface, static_cast<int>(x1 + sx * offset), static_cast<int>(major), pixel);
+        remainder += 2 * minor;
+        if (remainder >= 2 * steps) {
+            remainder -= 2 * steps;
+            ++offset;
+        }
     }
+}
+
+// Even-odd fill of a polygon straight into the surface, sampling each pixel
+// at its centre as the vector rasteriser does: a pixel is inside when its
+// centre is. Returns false (nothing drawn) when the polygon has more edges
+// than the fixed buffers hold; the caller then lets Cairo fill it.
+inline constexpr int kFillEdges = 1024;
+// Crossings are kept in fixed point with 16 fractional bits.
+inline constexpr int kFixedShift = 16;
+inline constexpr std::int64_t kFixedHalf = std::int64_t{1} << (kFixedShift - 1);
+inline constexpr std::int64_t kFixedAlmostOne = (std::int64_t{1} << kFixedShift) - 1;
+
+struct FillEdge {
+    std::int64_t x;    // crossing at the centre of the row being filled
+    std::int64_t step; // change of x from one row to the next
+    int firstRow;      // rows firstRow..lastRow have their centre on the edge
+    int lastRow;
+};
+
+struct FillBuffers {
+    std::array<FillEdge, kFillEdges> edges;
+    std::array<int, kFillEdges> active;
+    std::array<std::int64_t, kFillEdges> crossings;
+};
+
+FillBuffers fillBuffers;
+
+// The first pixel whose centre lies at or right of the fixed-point x.
+int firstPixelFrom(std::int64_t x)
+{
+    return static_cast<int>((x - kFixedHalf + kFixedAlmostOne) >> kFixedShift);
+}
+
+bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points, Brush brush)
+{
+    if (points.size() > static_cast<std::size_t>(kFillEdges))
+        return false;
+    auto& edges = fillBuffers.edges;
+    int edgeCount = 0;
+    int top = surface->height, bottom = -1;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        PixelPoint a = points[i];
+        PixelPoint b = points[(i + 1) % points.size()];
+        if (a.y == b.y)
+            continue;
+        if (a.y > b.y)
+            std::swap(a, b);
+        // Centres y + 0.5 in [a.y, b.y): rows a.y .. b.y - 1.
+        int firstRow = std::max(a.y, 0);
+        int lastRow = std::min(b.y - 1, surface->height - 1);
+        if (firstRow > lastRow)
+            continue;
+        std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;
+        std::int64_t dy = static_cast<std::int64_t>(b.y) - a.y;
+        std::int64_t rowsIn = 2 * (static_cast<std::int64_t>(firstRow) - a.y) + 1; // in half rows
+        std::int64_t x = (static_cast<std::int64_t>(a.x) << kFixedShift) +
+                         (rowsIn * (dx << kFixedShift)) / (2 * dy);
+        edges[static_cast<std::size_t>(edgeCount++)] = {x, (dx << kFixedShift) / dy, firstRow,
+                                                        lastRow};
+        top = std::min(top, firstRow);
+        bottom = std::max(bottom, lastRow);
+    }
+    if (edgeCount < 2)
+        return true;
+    std::sort(edges.begin(), edges.begin() + edgeCount,
+              [](const FillEdge& l, const FillEdge& r) { return l.firstRow < r.firstRow; });
+    bool hatch = isHatch(brush.style);
+    std::uint16_t pixel = rgbTo565(brush.color);
+    auto& active = fillBuffers.active;
+    auto& crossings = fillBuffers.crossings;
+    int activeCount = 0;
+    int next = 0;
+    for (int y = top; y <= bottom; ++y) {
+        while (next < edgeCount && edges[static_cast<std::size_t>(next)].firstRow <= y)
+            active[static_cast<std::size_t>(activeCount++)] = next++;
+        int n = 0;
+        for (int k = 0; k < activeCount;) {
+            FillEdge& e = edges[static_cast<std::size_t>(active[static_cast<std::size_t>(k)])];
+            if (e.lastRow < y) {
+                active[static_cast<std::size_t>(k)] = active[static_cast<std::size_t>(--activeCount)];
+                continue;
+            }
+            // Few crossings per row: insertion sort as they come.
+            std::int64_t value = e.x;
+            int j = n - 1;
+            for (; j >= 0 && crossings[static_cast<std::size_t>(j)] > value; --j)
+                crossings[static_cast<std::size_t>(j + 1)] = crossings[static_cast<std::size_t>(j)];
+            crossings[static_cast<std::size_t>(j + 1)] = value;
+            ++n;
+            e.x += e.step;
+            ++k;
+        }
+        std::uint16_t* row = surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->stride;
+        for (int k = 0; k + 1 < n; k += 2) {
+            // Pixels whose centre lies in [left crossing, right crossing).
+            int from = std::max(firstPixelFrom(crossings[static_cast<std::size_t>(k)]), 0);
+            int to = std::min(firstPixelFrom(crossings[static_cast<std::size_t>(k + 1)]),
+                              surface->width);
+            if (hatch) {
+                for (int x = from; x < to; ++x)
+                    if (hatchBit(brush.style, x, y))
+                        row[x] = pixel;
+            } else if (from < to) {
+                std::fill(row + from, row + to, pixel);
+            }
+        }
+    }
+    return true;
 }
 
 // An 8x8 tile of the hatch in colour over transparency, repeating from the
@@ -338,6 +482,8 @@ void copyRect(DrawSurface* target, const DrawSurface* source, int left, int top,
             to[x] = from[x] == key ? to[x] : from[x];
     }
     cairo_surface_mark_dirty(target->image);
+    if (target->shown && presentShownSurface != nullptr)
+        presentShownSurface();
 }
 
 void setColorKey(DrawSurface* surface, std::uint16_t pixel)
@@ -447,10 +593,13 @@ void releaseContext(DrawContext* context)
     if (context == nullptr)
         return;
     if (context->surface != nullptr) {
+        bool drew = context->cairoDrew || context->pixelsWritten;
         if (context->cairoDrew)
             cairo_surface_flush(context->surface->image);
         if (context->pixelsWritten)
             cairo_surface_mark_dirty(context->surface->image);
+        if (drew && context->surface->shown && presentShownSurface != nullptr)
+            presentShownSurface();
     }
     if (context->ownsCairo)
         cairo_destroy(context->cr);
@@ -511,6 +660,13 @@ void drawPolygon(DrawContext* context, std::span<const PixelPoint> points, Pen p
     if (context == nullptr || points.size() < 2)
         return;
     if (points.size() >= 3 && brush.style != kBrushHollow) {
+        if (context->surface != nullptr) {
+            beginDirect(context);
+            if (fillPolygonDirect(context->surface, points, brush)) {
+                strokePoints(context, points, pen, true);
+                return;
+            }
+        }
         cairo_t* cr = vectorContext(context);
         pathThrough(cr, points, true);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
@@ -556,6 +712,15 @@ void drawEllipse(DrawContext* context, int left, int top, int right, int bottom,
         cairo_stroke(cr);
     }
     cairo_new_path(cr);
+}
+
+std::uint16_t* lockPixels(DrawContext* context, int& stride)
+{
+    if (context == nullptr || context->surface == nullptr)
+        return nullptr;
+    beginDirect(context);
+    stride = context->surface->stride;
+    return context->surface->pixels;
 }
 
 void setPixel(DrawContext* context, int x, int y, Rgb color)

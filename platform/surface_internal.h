@@ -15,7 +15,12 @@ struct DrawSurface {
     std::uint16_t key;      // pixel value that keyed copies skip
     bool hasKey;            // a colour key was set: nothing here is smoothed
     bool lost;              // no context can be acquired until restored
+    bool shown;             // the front buffer: drawing on it shows at once
 };
+
+// Called after drawing on a shown surface so that the picture on screen
+// follows at once (typed digits, messages); set by the display's window.
+extern void (*presentShownSurface)();
 
 struct DrawContext {
     DrawSurface* surface; // the surface drawn on; null for a printed page

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "shell/app_state.h"
+#include "shell/display_loop.h"
 #include "shell/frame_driver.h"
 #include "shell/screens.h"
 
@@ -109,7 +110,7 @@ void showSteppedYear(AppState& app, ButtonTable& buttons, bool fromFirst)
     paintMap(app, fromFirst);
     drawButtons(app, buttons, backBuffer);
     yearReadout(app, buttons, app.year, backBuffer);
-    flip();
+    flipScreen(app);
     if (app.playing == 1) {
         statusLine(app, 202, backBuffer);
     } else {
@@ -156,14 +157,14 @@ void controller(AppState& app, ButtonTable& buttons)
             app.playing = 0;
             setScreen(app, buttons, kRegionMap);
             dress(app, buttons, 201, backBuffer);
-            flip();
+            flipScreen(app);
             return;
 
         case 2: // Run
             app.playing = 1;
             setScreen(app, buttons, kRegionMap);
             dress(app, buttons, 202, backBuffer);
-            flip();
+            flipScreen(app);
             dress(app, buttons, 202, backBuffer); // both buffers show Pause
             return;
 
@@ -199,7 +200,7 @@ void controller(AppState& app, ButtonTable& buttons)
                 setScreen(app, buttons, kRegionMap);
                 drawButtons(app, buttons, backBuffer);
                 yearReadout(app, buttons, app.year, backBuffer);
-                flip();
+                flipScreen(app);
             }
             showSteppedYear(app, buttons, false);
             return;
@@ -247,7 +248,7 @@ void controller(AppState& app, ButtonTable& buttons)
             setScreen(app, buttons, kAnimationsMenu);
             drawButtons(app, buttons, backBuffer);
             screens::groupMenu(app, 1, backBuffer);
-            flip();
+            flipScreen(app);
             return;
 
         case 20: // ChooseYear
@@ -265,7 +266,7 @@ void controller(AppState& app, ButtonTable& buttons)
             } else {
                 drawButtons(app, buttons, backBuffer);
                 screens::yearPanel(app, 1, backBuffer);
-                flip();
+                flipScreen(app);
             }
             return;
 
@@ -289,10 +290,10 @@ void controller(AppState& app, ButtonTable& buttons)
             rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
             paintMap(app, true);
             dress(app, buttons, 201, backBuffer);
-            flip();
+            flipScreen(app);
             paintMap(app, true);
             dress(app, buttons, 201, backBuffer);
-            flip();
+            flipScreen(app);
             return;
 
         case 26: { // ShowHistoryMap
@@ -323,7 +324,7 @@ void controller(AppState& app, ButtonTable& buttons)
                 setScreen(app, buttons, kRegionMap);
                 paintMap(app, true);
                 dress(app, buttons, 201, backBuffer);
-                flip();
+                flipScreen(app);
             } else {
                 screens::loadGroupHistory(app, app.animationId);
                 setScreen(app, buttons, kHistoryMap);
@@ -332,7 +333,7 @@ void controller(AppState& app, ButtonTable& buttons)
                 paintMap(app, true);
                 screens::historyHeading(app, 376, historyHeadingText, backBuffer);
                 app.historyStep = 22;
-                flip();
+                flipScreen(app);
             }
             app.inputLocked = 0;
             return;
@@ -342,7 +343,7 @@ void controller(AppState& app, ButtonTable& buttons)
             setScreen(app, buttons, kInfoScreen);
             drawButtons(app, buttons, backBuffer);
             screens::infoScreen(app, 1, backBuffer);
-            flip();
+            flipScreen(app);
             return;
 
         case 32: { // ShowInfoText
@@ -354,7 +355,7 @@ void controller(AppState& app, ButtonTable& buttons)
             screens::PeriodEntry entry{};
             if (screens::periodEntry(app, app.listIndex, entry))
                 showEntry(app, entry);
-            flip();
+            flipScreen(app);
             return;
         }
 
@@ -375,7 +376,7 @@ void controller(AppState& app, ButtonTable& buttons)
 
         case 37: { // Back, by the screen that showed before
             app.playing = 0;
-            flip();
+            flipScreen(app);
             const int next = backCommand(app.previousScreenMode);
             if (next == 0)
                 app.previousScreenMode = kRegionMap; // and Back again: the map
@@ -389,13 +390,13 @@ void controller(AppState& app, ButtonTable& buttons)
             screens::loadHistory(app, "GLOBAL");
             screens::printOptions(app, 1, backBuffer);
             setScreen(app, buttons, kPrintSample);
-            flip();
+            flipScreen(app);
             return;
 
         case 41: // OpenPrintTimeline
             setScreen(app, buttons, kPrintTimeline);
             screens::printOptions(app, 1, backBuffer);
-            flip();
+            flipScreen(app);
             return;
 
         case 42: // Print
@@ -408,7 +409,7 @@ void controller(AppState& app, ButtonTable& buttons)
 
         case 43: // ReshowMap
             setScreen(app, buttons, kRegionMap);
-            flip();
+            flipScreen(app);
             return;
 
         case 44: // OpenLanguage
@@ -416,7 +417,7 @@ void controller(AppState& app, ButtonTable& buttons)
             setScreen(app, buttons, kLanguageChoice);
             drawButtons(app, buttons, backBuffer);
             languageScreen(app, backBuffer, 1);
-            flip();
+            flipScreen(app);
             return;
 
         case 45: // OpenEditor

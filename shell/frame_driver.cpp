@@ -13,28 +13,7 @@
 #include "shell/controller.h"
 #include "shell/screens.h"
 
-FrameTimer frameTimer;
-std::int32_t lastTick = 0;
 char historyHeadingText[40];
-
-void FrameTimer::startTimer()
-{
-    start = currentMilliseconds();
-}
-
-std::int32_t FrameTimer::elapsed() const
-{
-    return static_cast<std::int32_t>(currentMilliseconds() - start);
-}
-
-bool intervalElapsed(const FrameTimer& timer, std::int32_t& tick, int interval)
-{
-    const std::int32_t now = timer.elapsed();
-    if (now < tick + interval)
-        return false;
-    tick = now;
-    return true;
-}
 
 namespace {
 
@@ -78,7 +57,7 @@ void titleDress(AppState& app, ButtonTable& buttons)
     drawButtons(app, buttons, backBuffer);
     yearReadout(app, buttons, 200, backBuffer);
     statusLine(app, 200, backBuffer);
-    flip();
+    flipScreen(app);
 }
 
 // The title screen, drawn once into each buffer: the map of 200 under the
@@ -112,7 +91,7 @@ void nextTitlePicture(AppState& app, ButtonTable& buttons)
     drawButtons(app, buttons, backBuffer);
     yearReadout(app, buttons, app.year, backBuffer);
     statusLine(app, 200, backBuffer);
-    flip();
+    flipScreen(app);
     // The last name of the table is never shown here.
     ++app.titlePicture;
     if (app.titlePicture >= pictureTable.count - 1)
@@ -165,7 +144,7 @@ void animationStep(AppState& app, ButtonTable& buttons, char* headingText)
         }
     }
     yearReadout(app, buttons, app.year, backBuffer);
-    flip();
+    flipScreen(app);
 
     if (app.year > 1000) {
         app.year = 1000;
@@ -175,7 +154,7 @@ void animationStep(AppState& app, ButtonTable& buttons, char* headingText)
         // Drawn on the buffer on show, then again after the flip, so that
         // both buffers keep the end of the animation.
         showAnimationEnd(app, buttons);
-        flip();
+        flipScreen(app);
         showAnimationEnd(app, buttons);
         presentFront();
     }

@@ -3,37 +3,16 @@
 // The main loop runs frameStep whenever no event waits. It redraws the
 // screen after a display loss, advances a playing animation one step every
 // 400 ms, draws the title screen once, and on the title screen shows the
-// next picture every 3500 ms. Both intervals share one tick.
+// next picture every 3500 ms. Both intervals share one tick, lastTick of
+// the frame timer (shell/display_loop.h).
 #pragma once
 
 #include <cstdint>
 
 #include "shell/buttons.h"
+#include "shell/display_loop.h"
 
 struct AppState;
-
-// The frame timer: milliseconds since start, on the atlas's clock (the
-// replay mode's virtual clock included). Tests override elapsed.
-class FrameTimer {
-public:
-    virtual ~FrameTimer() = default;
-    // Sets the start to the clock's present time.
-    void startTimer();
-    // The clock minus the start (an unsigned 32-bit difference taken as signed).
-    virtual std::int32_t elapsed() const;
-
-    std::uint32_t start = 0;
-};
-
-extern FrameTimer frameTimer;
-// Tick of the last interval that passed, shared by the animation step and
-// the title pictures.
-extern std::int32_t lastTick;
-
-// True when elapsed is at least lastTick + interval; lastTick then becomes
-// elapsed (not a multiple of the interval). Otherwise false and lastTick
-// stays.
-bool intervalElapsed(const FrameTimer& timer, std::int32_t& lastTick, int interval);
 
 // The span of the period being animated, written by the history heading.
 extern char historyHeadingText[40];

@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "shell/app_state.h"
 #include "shell/controller.h"
+#include "shell/display_loop.h"
 #include "shell/screens.h"
 
 std::array<char, 12> typedText;
@@ -114,7 +115,7 @@ void mapClick(AppState& app, ButtonTable& buttons)
         drawButtons(app, buttons, backBuffer);
         screens::yearPanel(app, 3, backBuffer);
         if (app.screenMode == kYearEntry)
-            flip();
+            flipScreen(app);
         if (app.command == kCommandShowMap)
             controller(app, buttons);
         break;
@@ -133,7 +134,7 @@ void mapClick(AppState& app, ButtonTable& buttons)
             drawButtons(app, buttons, backBuffer);
             drawButton(app, buttons, kButtonBackToMap, 215, backBuffer);
             screens::historyPage(app, app.labelHit < 201 ? 2 : 1, backBuffer);
-            flip();
+            flipScreen(app);
         }
         break;
     case kNationHistory:
@@ -149,7 +150,7 @@ void mapClick(AppState& app, ButtonTable& buttons)
         }
         drawButton(app, buttons, kButtonBackToMap, 215, backBuffer);
         screens::historyPage(app, 2, backBuffer);
-        flip();
+        flipScreen(app);
         break;
     case kInfoScreen:
         drawButtons(app, buttons, backBuffer);

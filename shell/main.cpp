@@ -1,5 +1,5 @@
 // The atlas program: start-up, then the main loop; or, with
-// --replay FILE, the same start headless with input from a script.
+// --replay SCRIPT, the same start headless with its input from a script.
 #include <cstdio>
 #include <cstring>
 

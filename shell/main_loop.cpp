@@ -1,4 +1,4 @@
-// Start-up and the main loop.
+// Start-up, the window procedure and the main loop.
 #include "shell/main_loop.h"
 
 #include "map/border_table.h"
@@ -6,14 +6,21 @@
 #include "platform/clock.h"
 #include "shell/app_state.h"
 #include "shell/controller.h"
+#include "shell/display_loop.h"
 #include "shell/frame_driver.h"
 #include "shell/input.h"
 #include "shell/startup.h"
 
 namespace {
 
-// The last activation state the window reported.
-bool appActive = false;
+// What destroying the window does: the drawn pointer gives way to the
+// system's again and the display is released.
+void destroyWindow(AppState& app)
+{
+    if (app.softwareCursor == 1)
+        showSystemPointer(true);
+    releaseDisplay();
+}
 
 } // namespace
 
@@ -21,6 +28,7 @@ bool startAtlas(AppState& app, ButtonTable& buttons, DisplayBackend backend)
 {
     if (!createMainWindow(backend, "Veltmaren"))
         return false;
+    showSystemPointer(true);
     const bool displayReady = setupDisplay(800, 600);
     setDefaults(app);
     setFontSizes(app);
@@ -28,58 +36,62 @@ bool startAtlas(AppState& app, ButtonTable& buttons, DisplayBackend backend)
         releaseDisplay();
         return false;
     }
-    frameTimer.startTimer();
+    frameTimer.start();
     lastTick = 0;
+    surfacesRestored = 0; // a fresh display has nothing to redraw
     buildButtonTable(app, buttons);
     setup(app, borderTable, terrainMap);
     setScreen(app, buttons, kTitleScreen);
     return true;
 }
 
-bool dispatchEvent(AppState& app, ButtonTable& buttons, const InputEvent& event)
+bool windowEvent(AppState& app, ButtonTable& buttons, const InputEvent& event)
 {
-    bool quit = false;
+    bool ended = false;
     switch (event.kind) {
+    case EventKind::activate:
+        appActive = event.active ? 1 : 0;
+        break;
     case EventKind::key:
-        quit = handleInput(app, buttons, kEventKey, event.key, 0, 0);
+        ended = handleInput(app, buttons, kEventKey, event.key, 0, 0);
         break;
     case EventKind::click:
-        quit = handleInput(app, buttons, kEventClick, 0, event.x, event.y);
+        ended = handleInput(app, buttons, kEventClick, 0, event.x, event.y);
         break;
-    case EventKind::activate:
-        appActive = event.active;
+    case EventKind::mouseMove:
+        if (app.softwareCursor == 1 && primarySurface != nullptr)
+            drawPointer(app, event.x, event.y, primarySurface);
         break;
-    case EventKind::quit:
-        quit = true;
+    case EventKind::quit: // the window was closed from outside
+        ended = true;
         break;
-    default:
+    case EventKind::none:
         break;
     }
-    if (quit)
-        releaseDisplay();
-    return quit;
+    if (ended)
+        destroyWindow(app);
+    return ended;
 }
 
 int mainLoop(AppState& app, ButtonTable& buttons)
 {
     for (;;) {
         InputEvent event{};
-        if (pollEvent(event)) {
-            if (dispatchEvent(app, buttons, event))
+        bool waiting = pollEvent(event);
+        if (!waiting && appActive == 0) {
+            waitEvent(event);
+            if (event.kind == EventKind::none)
+                return 0; // nothing will ever arrive: the display is gone
+            waiting = true;
+        }
+        if (waiting) {
+            if (windowEvent(app, buttons, event))
                 return 0;
             continue;
         }
-        if (appActive) {
-            frameStep(app, buttons, historyHeadingText);
-            // The step interval paces the animation; a short rest between
-            // idle frames keeps the loop from spinning a core for nothing.
-            sleepMilliseconds(1);
-        } else {
-            waitEvent(event);
-            if (event.kind == EventKind::none)
-                return 0; // the display has gone
-            if (dispatchEvent(app, buttons, event))
-                return 0;
-        }
+        frameStep(app, buttons, historyHeadingText);
+        // The step interval paces the animation; a short rest between idle
+        // frames keeps the loop from spinning a core for nothing.
+        sleepMilliseconds(1);
     }
 }

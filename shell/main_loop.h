@@ -1,4 +1,4 @@
-// Start-up of the atlas and its main loop.
+// Start-up of the atlas, the window's events and the main loop.
 #pragma once
 
 #include "platform/display.h"
@@ -8,15 +8,17 @@ struct AppState;
 
 // Starts the atlas: the window (or the headless display), the four display
 // surfaces, the start values, the frame timer, the button table, the data
-// files, and the title screen as the screen to draw first. Returns false
-// when the window or the display cannot be set up (nothing is shown then).
+// files, and the title screen as the screen the first frame draws. Returns
+// false when the window or the display cannot be set up (nothing is shown).
 [[nodiscard]] bool startAtlas(AppState& app, ButtonTable& buttons, DisplayBackend backend);
 
-// Hands one event to the input routing. Returns true when the program is
-// to end; the display has then been released.
-bool dispatchEvent(AppState& app, ButtonTable& buttons, const InputEvent& event);
+// One window event, as the window procedure handles it: keys and clicks go
+// to the input routing, activation and pointer moves are noted. Returns
+// true when the program ended (Escape, the close box, the window closed);
+// the display has then been released.
+bool windowEvent(AppState& app, ButtonTable& buttons, const InputEvent& event);
 
-// Takes and dispatches events; when none waits and the atlas is the active
-// application, runs one idle frame. Returns the exit code when the program
-// ends.
+// Takes and handles the window's events; while none waits and the atlas is
+// the active application it runs one idle frame, otherwise it sleeps until
+// the next event. Returns the exit code when the program ends.
 int mainLoop(AppState& app, ButtonTable& buttons);

@@ -150,7 +150,7 @@ bool deliver(AppState& app, ButtonTable& buttons, const InputEvent& event)
     postEvent(event);
     InputEvent next{};
     while (pollEvent(next)) {
-        if (dispatchEvent(app, buttons, next))
+        if (windowEvent(app, buttons, next))
             return true;
     }
     return false;

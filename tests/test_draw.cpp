@@ -195,6 +195,24 @@ TEST(Primitives, TextPlacementStylesAndBox)
     destroySurface(b);
     destroySurface(o);
 
+    // Heavy text thickens downwards only above fontSize3 (21 at 600 rows).
+    auto lowestRow = [](const DrawSurface* surface) {
+        for (int y = surfaceHeight(surface) - 1; y >= 0; --y)
+            for (int x = 0; x < surfaceWidth(surface); ++x)
+                if (readPixel(surface, x, y) != 0)
+                    return y;
+        return -1;
+    };
+    for (int height : {21, 22}) {
+        DrawSurface* plain = createSurface(120, 50);
+        DrawSurface* heavy = createSurface(120, 50);
+        textOut(app, "Ugarit", 5, 5, height, kAlignLeft, 210, kTextPlain, plain);
+        textOut(app, "Ugarit", 5, 5, height, kAlignLeft, 210, kTextHeavy, heavy);
+        EXPECT_EQ(lowestRow(heavy), lowestRow(plain) + (height > app.fontSize3 ? 1 : 0)) << height;
+        destroySurface(plain);
+        destroySurface(heavy);
+    }
+
     // Text in a box is clipped to the box and not wrapped.
     DrawSurface* t = createSurface(300, 100);
     ASSERT_EQ(textInBox(app, "A long line of history text that will not fit", 20, 20, 120, 40,

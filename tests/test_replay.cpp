@@ -313,22 +313,3 @@ TEST(FrameDriver, DisplayLossRedrawsTheScreenThatShowed)
     EXPECT_FALSE(displayLost());
     releaseDisplay();
 }
-
-TEST(FrameTimer, IntervalElapsedOncePerInterval)
-{
-    struct FixedTimer : FrameTimer {
-        std::int32_t now = 0;
-        std::int32_t elapsed() const override { return now; }
-    } timer;
-    std::int32_t tick = 0;
-    timer.now = 399;
-    EXPECT_FALSE(intervalElapsed(timer, tick, 400));
-    timer.now = 450;
-    EXPECT_TRUE(intervalElapsed(timer, tick, 400));
-    EXPECT_EQ(tick, 450) << "the tick keeps the time of the answer, not a multiple";
-    timer.now = 849;
-    EXPECT_FALSE(intervalElapsed(timer, tick, 400));
-    timer.now = 5000; // after a long absence: one step, none made up
-    EXPECT_TRUE(intervalElapsed(timer, tick, 400));
-    EXPECT_FALSE(intervalElapsed(timer, tick, 400));
-}
