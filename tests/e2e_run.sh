@@ -43,7 +43,7 @@ window=$(timeout 20 xdotool search --sync --name '^Veltmaren$' | head -n 1)
 [ -n "$window" ] || { echo "no window appeared"; cat "$work/program.log"; exit 1; }
 
 # Without data files start-up flashes two messages first; wait for the
-# title's status prompt to stand in the band (its text is black on green).
+# title's menu band (the green of the map button at picture (8, 47)).
 shot() { import -window root "$work/$1.png" 2>/dev/null; }
 crop() { convert "$work/$1.png" -crop "$yearBox" +repage "$work/$1-year.png"; }
 for _ in $(seq 80); do
