@@ -6,6 +6,7 @@
 
 #include "shell/app_state.h"
 #include "shell/buttons.h"
+#include "platform/surface.h"
 
 namespace {
 
@@ -191,4 +192,22 @@ TEST(Buttons, VisibilityPerScreen)
     EXPECT_EQ(band.visibleRows(), "15 40 41 42 43 46 65 66 67 68 69 70 71 72 ");
     setVisibility(band.app, band.buttons, 11);
     EXPECT_EQ(band.visibleRows(), "3 4 10 12 14 15 27 41 42 43 ");
+}
+
+TEST(Buttons, BandButtonsAndCloseCross)
+{
+    Band band;
+    DrawSurface* screen = createSurface(800, 600);
+    ASSERT_NE(screen, nullptr);
+    setVisibility(band.app, band.buttons, 6);
+    drawButtons(band.app, band.buttons, screen);
+    auto color = [](int r, int g, int b) { return rgbTo565(makeRgb(r, g, b)); };
+    EXPECT_EQ(readPixel(screen, 300, 50), color(102, 153, 102)) << "the band";
+    EXPECT_EQ(readPixel(screen, 4, 54), color(0, 102, 41)) << "the map button";
+    EXPECT_EQ(readPixel(screen, 786, 11), color(204, 255, 204)) << "the close cross";
+    EXPECT_EQ(readPixel(screen, 775, 3), color(0, 102, 41)) << "the close box around it";
+    EXPECT_EQ(readPixel(screen, 700, 59), 0) << "nothing below the band";
+    // Hidden rows are not drawn: the heading box place shows the band.
+    EXPECT_EQ(readPixel(screen, 400, 10), color(102, 153, 102));
+    destroySurface(screen);
 }
