@@ -367,3 +367,35 @@ TEST(Renderer, GoldenMaps)
 }
 
 } // namespace
+
+namespace {
+
+// veltmaren-atlas render draws through the same code: its PNG of the
+// fixture is the golden image.
+TEST(RenderTool, WritesTheComposedMap)
+{
+    ScratchFolder folder;
+    writeMapFixture();
+    std::string tool = std::string(VELTMAREN_BINARY_DIR) + "/veltmaren-atlas";
+    ASSERT_EQ(std::system((tool + " render --view 9 --year 1000 --out map.png").c_str()), 0);
+    DrawSurface* map = loadSurfacePng("map.png");
+    std::string goldenPath = std::string(VELTMAREN_SOURCE_DIR) + "/tests/golden/fixture-view9-1000.png";
+    DrawSurface* golden = loadSurfacePng(goldenPath.c_str());
+    ASSERT_NE(map, nullptr);
+    ASSERT_NE(golden, nullptr);
+    int differing = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            differing += readPixel(golden, x, y) != readPixel(map, x, y);
+    EXPECT_EQ(differing, 0);
+    destroySurface(map);
+    destroySurface(golden);
+
+    // Bad arguments are refused without writing anything.
+    for (const char* args : {" render --view 10 --year 1 --out x.png", " render --view 9 --year 1001 --out x.png",
+                             " render --view 9 --year 1", " render --view 9 --year 1 --out"})
+        EXPECT_NE(std::system((tool + args + " 2>/dev/null").c_str()), 0) << args;
+    EXPECT_EQ(loadSurfacePng("x.png"), nullptr);
+}
+
+} // namespace
