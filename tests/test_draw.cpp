@@ -220,6 +220,19 @@ TEST(Primitives, TextPlacementStylesAndBox)
         destroySurface(heavy);
     }
 
+    // Single-byte texts with accented letters and typographic quotes are
+    // drawn and measured in full.
+    DrawSurface* accents = createSurface(200, 40);
+    DrawContext* context = acquireContext(accents);
+    Font font{24, 700, 0};
+    EXPECT_GT(measureText(context, "Caf\xE9", font).x, measureText(context, "Caf", font).x);
+    EXPECT_GT(measureText(context, "\x93Tyre\x94", font).x, measureText(context, "Tyre", font).x);
+    EXPECT_EQ(measureText(context, "Tyre", font).y, 24);
+    releaseContext(context);
+    ASSERT_EQ(textOut(app, "\x93S\xE9\x80", 5, 5, 24, kAlignLeft, 210, 0, accents), 0);
+    EXPECT_GT(countPixels(accents, px(210), 40, 0, 200, 40), 5); // past the quote and S
+    destroySurface(accents);
+
     // Text in a box is clipped to the box and not wrapped.
     DrawSurface* t = createSurface(300, 100);
     ASSERT_EQ(textInBox(app, "A long line of history text that will not fit", 20, 20, 120, 40,
