@@ -211,6 +211,16 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
     ScreenPoint cell = fixturePixel(narrow, 7.5, 22.5);
     for (const auto& d : {std::pair{0, 0}, {-1, 1}, {0, 1}, {1, -1}, {1, 0}})
         EXPECT_EQ(readPixel(layers.overlay, cell.x + d.first, cell.y + d.second), kKey);
+    // Each cell is compared with its west neighbour: in 100 100 120 120 the
+    // first 120 and the first 100 are steps, the second of each is flat.
+    int row = (5000 - 2250) * 12 / 100;
+    int lat = (50 - row / 12) * 100 - ((row % 12) * 100) / 12;
+    for (int c = (1200 + 1000) * 12 / 100 + 4; c < (1200 + 1000) * 12 / 100 + 40; ++c) {
+        int lon = (c / 12 - 10) * 100 + ((c % 12) * 100) / 12;
+        ScreenPoint p = projectPoint(narrow, lon, mercator(lat));
+        const int expected[4] = {rgbTo565(makeRgb(100, 85, 49)), kKey, rgbTo565(stepColor), kKey};
+        EXPECT_EQ(readPixel(layers.overlay, p.x, p.y), expected[c % 4]) << c;
+    }
 
     // A view wholly north of the raster draws nothing; one reaching north
     // of 50 N starts at row 0 without reading outside the raster.
