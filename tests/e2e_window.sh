@@ -71,8 +71,8 @@ fi
 [ -n "$seen" ] || { echo "the map did not show (pixel $pixel)"; cat "$work/program.log"; exit 1; }
 echo "map shown: sea pixel $seen"
 
-xdotool windowactivate --sync "$window" >/dev/null 2>&1
-xdotool key --clearmodifiers Escape
+timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+timeout 5 xdotool key --clearmodifiers Escape
 status=""
 for _ in $(seq 50); do
   if ! kill -0 "$program_pid" 2>/dev/null; then
