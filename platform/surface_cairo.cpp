@@ -4,8 +4,13 @@
 // 1-pixel lines that leave out their end point, hatch brushes over a
 // transparent background aligned to the surface origin. Everything that has
 // to be pixel-exact (pixels, 1-pixel lines, rectangles, hatches) is written
-// straight into the surface memory; polygons, ellipses, wide lines, text and
-// pictures go through Cairo with anti-aliasing switched off for shapes.
+// straight into the surface memory, and so are polygon fills, which happen
+// by the thousand per map; ellipses, wide lines, text and pictures go
+// through Cairo with anti-aliasing switched off for shapes. Contexts on a
+// printed page draw everything through Cairo.
+//
+// The atlas's texts are single-byte (Windows-1252); they are turned into
+// UTF-8 for Cairo here.
 //
 // Text is smoothed only on surfaces without a colour key: on a keyed layer a
 // blended edge pixel would be a near-key colour that the keyed copy lets
@@ -389,9 +394,44 @@ void selectFont(DrawContext* context, cairo_t* cr, Font font)
     cairo_font_options_destroy(options);
 }
 
-// Draws one line of text with its top edge at y, aligned on x.
-void showLine(cairo_t* cr, const char* text, double x, double y, TextAlign align)
+// Unicode of the Windows-1252 bytes 0x80..0x9F (0 where the code page has
+// none); the bytes from 0xA0 on are Latin-1.
+constexpr std::uint16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// A single-byte text as UTF-8, cut to fit the buffer.
+struct Utf8Text {
+    char bytes[1024];
+    explicit Utf8Text(const char* text)
+    {
+        std::size_t n = 0;
+        for (const char* p = text; *p != '\0' && n + 4 < sizeof bytes; ++p) {
+            auto c = static_cast<unsigned char>(*p);
+            unsigned code = c < 0x80 ? c : (c < 0xA0 ? kCp1252High[c - 0x80] : c);
+            if (code == 0)
+                code = '?';
+            if (code < 0x80) {
+                bytes[n++] = static_cast<char>(code);
+            } else if (code < 0x800) {
+                bytes[n++] = static_cast<char>(0xC0 | code >> 6);
+                bytes[n++] = static_cast<char>(0x80 | (code & 0x3F));
+            } else {
+                bytes[n++] = static_cast<char>(0xE0 | code >> 12);
+                bytes[n++] = static_cast<char>(0x80 | (code >> 6 & 0x3F));
+                bytes[n++] = static_cast<char>(0x80 | (code & 0x3F));
+            }
+        }
+        bytes[n] = '\0';
+    }
+};
+
+// Draws one line of single-byte text with its top edge at y, aligned on x.
+void showLine(cairo_t* cr, const char* singleByteText, double x, double y, TextAlign align)
 {
+    Utf8Text utf8(singleByteText);
+    const char* text = utf8.bytes;
     cairo_font_extents_t font;
     cairo_font_extents(cr, &font);
     cairo_text_extents_t extents;
@@ -783,10 +823,12 @@ PixelPoint measureText(DrawContext* context, const char* text, Font font)
     cairo_font_extents_t fontExtents;
     cairo_font_extents(cr, &fontExtents);
     cairo_text_extents_t extents;
-    cairo_text_extents(cr, text, &extents);
+    cairo_text_extents(cr, Utf8Text(text).bytes, &extents);
     cairo_restore(cr);
-    return {static_cast<std::int32_t>(std::lround(extents.x_advance)),
-            static_cast<std::int32_t>(std::lround(fontExtents.ascent + fontExtents.descent))};
+    // A positive height is the cell height, as the text's line height.
+    int height = font.height > 0 ? font.height
+                                 : static_cast<int>(std::lround(fontExtents.ascent + fontExtents.descent));
+    return {static_cast<std::int32_t>(std::lround(extents.x_advance)), height};
 }
 
 void drawTextInBox(DrawContext* context, const char* text, int left, int top, int right,
@@ -802,7 +844,8 @@ void drawTextInBox(DrawContext* context, const char* text, int left, int top, in
     cairo_set_source_rgb(cr, red(color), green(color), blue(color));
     cairo_font_extents_t fontExtents;
     cairo_font_extents(cr, &fontExtents);
-    double lineHeight = std::round(fontExtents.ascent + fontExtents.descent);
+    double lineHeight = font.height > 0 ? font.height
+                                        : std::round(fontExtents.ascent + fontExtents.descent);
     double x = align == TextAlign::center ? (left + right) / 2.0
                : align == TextAlign::right ? right
                                            : left;
