@@ -58,63 +58,6 @@ void standInFrameStep(AppState& app)
 
 // ---------------------------------------------------------------------------
 
-// What destroying the window does: release the display and ask the loop to
-// end with exit code 0.
-void destroyWindow(AppState& app)
-{
-    if (app.softwareCursor == 1)
-        showSystemPointer(true);
-    releaseDisplay();
-    postEvent({EventKind::quit, 0, 0, 0, false});
-}
-
-// One window event, as the window procedure handles it.
-void windowEvent(AppState& app, const InputEvent& event)
-{
-    switch (event.kind) {
-    case EventKind::activate:
-        appActive = event.active ? 1 : 0;
-        break;
-    case EventKind::key:
-    case EventKind::click:
-        if (standInHandleInput(app, event))
-            destroyWindow(app);
-        break;
-    case EventKind::mouseMove:
-        if (app.softwareCursor == 1 && primarySurface != nullptr) {
-            drawPointer(app, event.x, event.y, primarySurface);
-        }
-        break;
-    case EventKind::none:
-    case EventKind::quit:
-        break;
-    }
-}
-
-// Runs until the quit event; returns its exit code.
-int mainLoop(AppState& app)
-{
-    for (;;) {
-        InputEvent event{};
-        bool waiting = pollEvent(event);
-        if (!waiting && appActive == 0) {
-            waitEvent(event);
-            waiting = event.kind != EventKind::none;
-        }
-        if (waiting) {
-            if (event.kind == EventKind::quit) {
-                // The close box ends the program like Escape does.
-                if (primarySurface != nullptr)
-                    releaseDisplay();
-                return 0;
-            }
-            windowEvent(app, event);
-            continue;
-        }
-        standInFrameStep(app);
-    }
-}
-
 } // namespace
 
 int main()
@@ -132,5 +75,5 @@ int main()
     frameTimer.start();
     standInButtonTable(appState);
     setup(appState, borderTable, terrainMap);
-    return mainLoop(appState);
+    return runMainLoop(appState, standInHandleInput, standInFrameStep);
 }
