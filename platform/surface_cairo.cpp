@@ -153,14 +153,12 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
     bool inside = x1 >= 0 && y1 >= 0 && x1 < surface->width && y1 < surface->height &&
                   x2 >= 0 && y2 >= 0 && x2 < surface->width && y2 < surface->height;
     // Minor offset of step k: (2 k minor + steps) div (2 steps), kept as a
-    // quotient and remainder from the first visible step on.
-    std::int64_t numerator = 2 * first * minor + steps;
-    std::int64_t offset = numerator / (2 * steps);
-    std::int64_t remainder = numerator % (2 * steps);
+    // quotient and remainder from the first drawn step on.
     if (inside) {
-        // The common case, both ends on the surface: no clipping per pixel.
+        // The common case, both ends on the surface: no clipping per pixel,
+        // and step 0 has offset 0 and remainder steps.
         int twoMinor = static_cast<int>(2 * minor), twoSteps = static_cast<int>(2 * steps);
-        int rest = static_cast<int>(remainder);
+        int rest = static_cast<int>(steps);
         std::ptrdiff_t stride = surface->stride;
         std::uint16_t* at = surface->pixels + static_cast<std::ptrdiff_t>(y1) * stride + x1;
         std::ptrdiff_t majorStep = xMajor ? sx : sy * stride;
@@ -176,6 +174,9 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
         }
         return;
     }
+    std::int64_t numerator = 2 * first * minor + steps;
+    std::int64_t offset = numerator / (2 * steps);
+    std::int64_t remainder = numerator % (2 * steps);
     for (std::int64_t k = first; k <= last; ++k) {
         std::int64_t major = start + sMajor * k;
         if (xMajor)
@@ -208,8 +209,8 @@ struct FillEdge {
 };
 
 struct FillBuffers {
-    std::array<FillEdge, kFillEdges> edges;
-    std::array<int, kFillEdges> active;
+    std::array<FillEdge, kFillEdges> edges;  // sorted by first row
+    std::array<FillEdge, kFillEdges> active; // edges crossing the row being filled
     std::array<std::int64_t, kFillEdges> crossings;
 };
 
@@ -262,12 +263,12 @@ bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points,
     int next = 0;
     for (int y = top; y <= bottom; ++y) {
         while (next < edgeCount && edges[static_cast<std::size_t>(next)].firstRow <= y)
-            active[static_cast<std::size_t>(activeCount++)] = next++;
+            active[static_cast<std::size_t>(activeCount++)] = edges[static_cast<std::size_t>(next++)];
         int n = 0;
         for (int k = 0; k < activeCount;) {
-            FillEdge& e = edges[static_cast<std::size_t>(active[static_cast<std::size_t>(k)])];
+            FillEdge& e = active[static_cast<std::size_t>(k)];
             if (e.lastRow < y) {
-                active[static_cast<std::size_t>(k)] = active[static_cast<std::size_t>(--activeCount)];
+                e = active[static_cast<std::size_t>(--activeCount)];
                 continue;
             }
             // Few crossings per row: insertion sort as they come.
@@ -281,18 +282,23 @@ bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points,
             ++k;
         }
         std::uint16_t* row = surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->stride;
-        for (int k = 0; k + 1 < n; k += 2) {
+        unsigned hatchRow = hatch ? kHatchRows[brush.style][y & 7] : 0xFFu;
+        for (int k = 0; k + 1 < n && hatchRow != 0; k += 2) {
             // Pixels whose centre lies in [left crossing, right crossing).
             int from = std::max(firstPixelFrom(crossings[static_cast<std::size_t>(k)]), 0);
             int to = std::min(firstPixelFrom(crossings[static_cast<std::size_t>(k + 1)]),
                               surface->width);
-            if (hatch) {
-                for (int x = from; x < to; ++x)
-                    if (hatchBit(brush.style, x, y))
-                        row[x] = pixel;
-            } else if (from < to) {
+            if (from >= to)
+                continue;
+            if (hatchRow == 0xFFu) {
                 std::fill(row + from, row + to, pixel);
+                continue;
             }
+            // Each set bit of the hatch row lights every eighth pixel.
+            for (int bit = 0; bit < 8; ++bit)
+                if ((hatchRow >> bit) & 1u)
+                    for (int x = from + ((bit - from) & 7); x < to; x += 8)
+                        row[x] = pixel;
         }
     }
     return true;

@@ -5,6 +5,7 @@
 
 #include "shell/app_state.h"
 #include "shell/buttons.h"
+#include "shell/display_loop.h"
 #include "shell/main_loop.h"
 #include "shell/replay.h"
 
@@ -24,5 +25,5 @@ int main(int argc, char** argv)
     }
     if (!startAtlas(appState, buttonTable, DisplayBackend::window))
         return 0;
-    return mainLoop(appState, buttonTable);
+    return runMainLoop(appState, atlasInput, atlasFrame);
 }

@@ -1,4 +1,5 @@
-// Start-up of the atlas, the window's events and the main loop.
+// Start-up of the atlas, and what its main loop calls: the input entry for
+// keys and clicks and the idle-time frame function.
 #pragma once
 
 #include "platform/display.h"
@@ -12,13 +13,10 @@ struct AppState;
 // false when the window or the display cannot be set up (nothing is shown).
 [[nodiscard]] bool startAtlas(AppState& app, ButtonTable& buttons, DisplayBackend backend);
 
-// One window event, as the window procedure handles it: keys and clicks go
-// to the input routing, activation and pointer moves are noted. Returns
-// true when the program ended (Escape, the close box, the window closed);
-// the display has then been released.
-bool windowEvent(AppState& app, ButtonTable& buttons, const InputEvent& event);
+// The input entry: a key or left click handed to the input routing with
+// the program's button table. Returns true when the program is to end.
+bool atlasInput(AppState& app, const InputEvent& event);
 
-// Takes and handles the window's events; while none waits and the atlas is
-// the active application it runs one idle frame, otherwise it sleeps until
-// the next event. Returns the exit code when the program ends.
-int mainLoop(AppState& app, ButtonTable& buttons);
+// The frame function: one idle frame, then a rest of a millisecond so that
+// the loop does not spin a core while nothing is due.
+void atlasFrame(AppState& app);

@@ -11,6 +11,7 @@
 #include "platform/display.h"
 #include "platform/surface.h"
 #include "shell/app_state.h"
+#include "shell/display_loop.h"
 #include "shell/frame_driver.h"
 #include "shell/main_loop.h"
 
@@ -144,14 +145,16 @@ bool parseLine(std::string line, int number, ReplayStep& step, const char*& why)
 }
 
 // Delivers an event the way the window would, through the event queue and
-// the input routing. Returns true when the atlas quit.
-bool deliver(AppState& app, ButtonTable& buttons, const InputEvent& event)
+// the window procedure. Returns true when the atlas quit (the window was
+// destroyed: the display is released and the quit event queued).
+bool deliver(AppState& app, const InputEvent& event)
 {
     postEvent(event);
     InputEvent next{};
     while (pollEvent(next)) {
-        if (windowEvent(app, buttons, next))
+        if (next.kind == EventKind::quit)
             return true;
+        windowEvent(app, next, atlasInput);
     }
     return false;
 }
@@ -222,14 +225,14 @@ int runReplay(AppState& app, ButtonTable& buttons, const char* scriptPath, std::
         switch (step.kind) {
         case StepKind::keys:
             for (char key : step.text) {
-                quit = deliver(app, buttons,
+                quit = deliver(app,
                                {EventKind::key, static_cast<unsigned char>(key), 0, 0, false});
                 if (quit)
                     break;
             }
             break;
         case StepKind::click:
-            quit = deliver(app, buttons, {EventKind::click, 0, step.x, step.y, false});
+            quit = deliver(app, {EventKind::click, 0, step.x, step.y, false});
             break;
         case StepKind::wait:
             for (int left = step.ms; left > 0; left -= kWaitFrameMs) {
