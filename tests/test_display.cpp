@@ -149,7 +149,7 @@ TEST(HeadlessDisplay, SurfacesKeyFlipLossAndEvents)
     EXPECT_EQ(event.kind, EventKind::click);
     EXPECT_EQ(event.y, 70);
     waitEvent(event);
-    EXPECT_EQ(event.kind, EventKind::none);
+    EXPECT_EQ(event.kind, EventKind::quit); // headless nothing else can come
     for (int i = 0; i < 100; ++i)
         postEvent({EventKind::key, i, 0, 0, false});
     int taken = 0;
@@ -182,6 +182,62 @@ TEST(HeadlessDisplay, FlipScreenRedrawsTheDrawnPointer)
     // over, never restored from, so the new picture has no stale pixels.
     EXPECT_EQ(app.cursorSaved, 1);
     releaseDisplay();
+}
+
+// What the main loop did, for the loop test.
+struct LoopLog {
+    int frames;
+    int keys;
+    int framesAtFirstKey;
+};
+LoopLog loopLog;
+
+bool countingInput(AppState& app, const InputEvent& event)
+{
+    (void)app;
+    if (loopLog.keys++ == 0)
+        loopLog.framesAtFirstKey = loopLog.frames;
+    return event.key == 27;
+}
+
+// The third frame presses Escape.
+void countingFrame(AppState& app)
+{
+    (void)app;
+    if (++loopLog.frames == 3)
+        postEvent({EventKind::key, 27, 0, 0, false});
+}
+
+TEST(MainLoop, FramesOnlyWhileActiveAndEscapeEnds)
+{
+    AppState app{};
+    setDefaults(app);
+
+    // Events come before frames; an inactive program runs no frame and
+    // waits, which headless ends the loop.
+    ASSERT_TRUE(createMainWindow(DisplayBackend::headless, "Veltmaren"));
+    ASSERT_TRUE(setupDisplay(800, 600));
+    loopLog = {};
+    appActive = 1;
+    postEvent({EventKind::key, 'q', 0, 0, false});
+    postEvent({EventKind::activate, 0, 0, 0, false});
+    EXPECT_EQ(runMainLoop(app, countingInput, countingFrame), 0);
+    EXPECT_EQ(loopLog.keys, 1);
+    EXPECT_EQ(loopLog.framesAtFirstKey, 0);
+    EXPECT_EQ(loopLog.frames, 0);
+    EXPECT_EQ(primarySurface, nullptr); // the quit released the display
+
+    // Active again: frames run until input asks to end; the display is
+    // released and the loop returns 0.
+    ASSERT_TRUE(createMainWindow(DisplayBackend::headless, "Veltmaren"));
+    ASSERT_TRUE(setupDisplay(800, 600));
+    loopLog = {};
+    postEvent({EventKind::activate, 0, 0, 0, true});
+    EXPECT_EQ(runMainLoop(app, countingInput, countingFrame), 0);
+    EXPECT_EQ(loopLog.frames, 3);
+    EXPECT_EQ(loopLog.keys, 1);
+    EXPECT_EQ(appActive, 1);
+    EXPECT_EQ(primarySurface, nullptr);
 }
 
 } // namespace
