@@ -231,9 +231,8 @@ int hitTestLabels(AppState& app, const NationGroupTable& groups, const LabelTabl
             return -1;
         app.previousLabelHit = app.labelHit;
         app.labelHit = row.group;
-        // Opening the group's history and issuing command 26 need the
-        // history loader, which the atlas does not have yet; until then a
-        // hit only records the group.
+        // The caller opens the group's history: the history loader sits
+        // above the map.
         return i;
     }
     return -1;

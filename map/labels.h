@@ -41,7 +41,8 @@ inline constexpr int kNoLabelHit = -199;
 //   context could be had (the place markers are still attempted).
 // - Hit test: the caller has set labelHit to -199. On the first row under
 //   the click whose group is in groups, previousLabelHit takes labelHit and
-//   labelHit the group id. Returns the row hit, or -1.
+//   labelHit the group id; the caller then opens that group's history.
+//   Returns the row hit, or -1.
 // Rows keep the positions of the last layout; the draw pass and the hit test
 // do not check the view. Any other mode does nothing and returns 0.
 int mapLabels(AppState& app, const HistoryTable& history, const PeriodIndex& periods,

@@ -7,9 +7,10 @@
 //   veltmaren-atlas mercator LAT    Mercator ordinate of LAT (1/100 degree)
 //   veltmaren-atlas latitude Y      latitude of the Mercator ordinate Y
 //   veltmaren-atlas labels          the built-in map labels as CSV
-//   veltmaren-atlas render --view ID --year Y --out FILE.png
+//   veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]
 //                                   the map of year Y in view ID, as the
-//                                   atlas composes it, written as a PNG
+//                                   atlas composes it, written as a PNG;
+//                                   with --labels the names drawn over it
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -36,7 +37,7 @@ int usage()
     std::fprintf(stderr,
                  "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n"
                  "       veltmaren-atlas labels\n"
-                 "       veltmaren-atlas render --view ID --year Y --out FILE.png\n");
+                 "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n");
     return 2;
 }
 
@@ -146,6 +147,12 @@ int commandRender(int argc, char** argv)
     long view = -1;
     long year = 100000;
     const char* out = nullptr;
+    bool names = false;
+    // --labels may stand last, after the option pairs.
+    if (argc > 2 && std::strcmp(argv[argc - 1], "--labels") == 0) {
+        names = true;
+        --argc;
+    }
     for (int i = 2; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--view") == 0 && parseNumber(argv[i + 1], view))
             continue;
@@ -177,8 +184,9 @@ int commandRender(int argc, char** argv)
     rebuildBaseMap(appState, borderTable, terrainMap, overlayLayer, mapLayer);
     paintNations(appState, borderTable, appState.year, appState.firstNationRecord, mapLayer);
     composeMap(appState, backBuffer, overlayLayer, mapLayer);
-    mapLabels(appState, historyTable, periodIndex, lineStore, nationGroupTable, labelTable,
-              kLabelDraw, backBuffer);
+    if (names)
+        mapLabels(appState, historyTable, periodIndex, lineStore, nationGroupTable, labelTable,
+                  kLabelDraw, backBuffer);
     bool written = saveSurfacePng(backBuffer, out);
     releaseDisplay();
     if (!written) {
