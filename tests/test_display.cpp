@@ -67,14 +67,13 @@ TEST(Pointer, DrawsTheCrossAndLeavesNoTrail)
     drawPointer(app, 50, 50, s);
     EXPECT_EQ(app.cursorSaved, 1);
     EXPECT_EQ(app.cursorX, 50);
-    EXPECT_EQ(readPixel(s, 54, 50), px(210));
-    EXPECT_EQ(readPixel(s, 56, 50), px(210));
-    EXPECT_EQ(readPixel(s, 57, 50), px(215));
-    EXPECT_EQ(readPixel(s, 59, 50), px(215));
-    EXPECT_EQ(readPixel(s, 50, 46), px(210));
-    EXPECT_EQ(readPixel(s, 50, 41), px(215));
-    EXPECT_EQ(readPixel(s, 44, 50), px(210));
-    EXPECT_EQ(readPixel(s, 50, 59), px(215));
+    for (int d = 4; d <= 9; ++d) {
+        std::uint16_t arm = d <= 6 ? px(210) : px(215);
+        EXPECT_EQ(readPixel(s, 50 + d, 50), arm);
+        EXPECT_EQ(readPixel(s, 50, 50 + d), arm);
+        EXPECT_EQ(readPixel(s, 50 - d, 50), arm);
+        EXPECT_EQ(readPixel(s, 50, 50 - d), arm);
+    }
     int changed = 0;
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
@@ -176,11 +175,8 @@ TEST(HeadlessDisplay, FlipScreenRedrawsTheDrawnPointer)
     drawPointer(app, 300, 300, primarySurface);
     clearMapLayer(app, 170, backBuffer);
     EXPECT_EQ(flipScreen(app), 1);
-    EXPECT_EQ(readPixel(primarySurface, 305, 300), px(210));
+    EXPECT_EQ(readPixel(primarySurface, 305, 300), px(210)); // drawn afresh
     EXPECT_EQ(readPixel(primarySurface, 303, 300), px(170));
-    // The buffer now at the back still holds the old pointer; it is redrawn
-    // over, never restored from, so the new picture has no stale pixels.
-    EXPECT_EQ(app.cursorSaved, 1);
     releaseDisplay();
 }
 

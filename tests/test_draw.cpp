@@ -176,19 +176,12 @@ TEST(Primitives, TextPlacementStylesAndBox)
     EXPECT_GT(countPixels(s, px(144), 200, 85, 250, 110), 10);
     destroySurface(s);
 
-    // Heavy text covers more pixels than plain; outlined text is ringed in black.
-    DrawSurface* a = createSurface(200, 60);
-    DrawSurface* b = createSurface(200, 60);
+    // Outlined text is ringed in black.
     DrawSurface* o = createSurface(200, 60);
     paintRect(0, 0, 200, 60, 210, 10, o);
-    ASSERT_EQ(textOut(app, "Nubia", 10, 10, 36, kAlignLeft, 1, kTextPlain, a), 0);
-    ASSERT_EQ(textOut(app, "Nubia", 10, 10, 36, kAlignLeft, 1, kTextHeavy, b), 0);
     ASSERT_EQ(textOut(app, "Nubia", 10, 10, 36, kAlignLeft, 1, kTextOutlined, o), 0);
-    EXPECT_GT(countPixels(a, 0), countPixels(b, 0));
     EXPECT_GT(countPixels(o, px(215)), 100);
     EXPECT_EQ(app.lastTextBottom, 46);
-    destroySurface(a);
-    destroySurface(b);
     destroySurface(o);
 
     // Heavy text thickens downwards only above fontSize3 (21 at 600 rows).
