@@ -145,8 +145,12 @@ int runMainLoop(AppState& app, InputEntry input, FrameFunction frame)
 
 int flipScreen(AppState& app)
 {
+    // A lost display is restored instead of flipped: the front buffer still
+    // holds the pointer with what it covers saved, and drawing it afresh
+    // would save the pointer's own pixels as its background.
+    bool flipped = !displayLost();
     int result = flip();
-    if (result == 1 && app.softwareCursor == 1) {
+    if (flipped && result == 1 && app.softwareCursor == 1) {
         // The old pointer lies on the buffer that just went to the back.
         app.cursorSaved = 0;
         drawPointer(app, app.cursorX, app.cursorY, primarySurface);

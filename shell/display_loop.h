@@ -69,5 +69,6 @@ void windowEvent(AppState& app, const InputEvent& event, InputEntry input);
 int runMainLoop(AppState& app, InputEntry input, FrameFunction frame);
 
 // Presents backBuffer with flip; in the safe mouse mode the pointer is then
-// drawn afresh on the newly shown picture. Returns what flip returns.
+// drawn afresh on the newly shown picture (not when the flip only restored a
+// lost display). Returns what flip returns.
 int flipScreen(AppState& app);

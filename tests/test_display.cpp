@@ -177,6 +177,13 @@ TEST(HeadlessDisplay, FlipScreenRedrawsTheDrawnPointer)
     EXPECT_EQ(flipScreen(app), 1);
     EXPECT_EQ(readPixel(primarySurface, 305, 300), px(210)); // drawn afresh
     EXPECT_EQ(readPixel(primarySurface, 303, 300), px(170));
+
+    // A flip that only restores a lost display leaves the pointer as it is:
+    // moving it afterwards leaves no trail.
+    setSurfaceLost(backBuffer, true);
+    EXPECT_EQ(flipScreen(app), 1);
+    drawPointer(app, 100, 200, primarySurface);
+    EXPECT_EQ(readPixel(primarySurface, 305, 300), px(170));
     releaseDisplay();
 }
 
