@@ -5,6 +5,7 @@
 
 #include "map/projection.h"
 #include "shell/app_state.h"
+#include "shell/buttons.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -113,7 +114,8 @@ AppState fixtureState(int animationId)
     AppState app{};
     setDefaults(app);
     setFontSizes(app);
-    app.mapTop = 58;
+    ButtonTable buttons{};
+    buildButtonTable(app, buttons); // sets mapTop
     app.animationId = animationId;
     selectView(app, nullptr);
     return app;

@@ -44,5 +44,6 @@ void loadMapFixture(AppState& app, BorderTable& borders, TerrainMap& terrain);
 // The screen pixel of a place given in degrees, in the current view.
 ScreenPoint fixturePixel(const AppState& app, double lonDegrees, double latDegrees);
 
-// A fresh state for 800 x 600 with the menu band of the program.
+// A fresh state for 800 x 600 with the menu band of the program's button
+// table, in map view animationId.
 AppState fixtureState(int animationId);

@@ -390,6 +390,12 @@ TEST(RenderTool, WritesTheComposedMap)
         for (int x = 0; x < 800; ++x)
             differing += readPixel(golden, x, y) != readPixel(map, x, y);
     EXPECT_EQ(differing, 0);
+    // The menu band is the button table's, left as it was.
+    const int mapTop = fixtureState(9).mapTop;
+    for (int x = 0; x < 800; ++x) {
+        EXPECT_EQ(readPixel(map, x, mapTop - 1), 0) << x;
+        EXPECT_NE(readPixel(map, x, mapTop), 0) << x;
+    }
     destroySurface(map);
     destroySurface(golden);
 

@@ -27,6 +27,7 @@
 #include "platform/display.h"
 #include "platform/surface.h"
 #include "shell/app_state.h"
+#include "shell/buttons.h"
 
 namespace {
 
@@ -97,7 +98,8 @@ int commandView(const char* idText)
     if (!parseNumber(idText, id) || id < 0 || id >= kMapViewCount)
         return usage();
     appState.animationId = static_cast<int>(id);
-    appState.mapTop = 58;
+    setFontSizes(appState);
+    buildButtonTable(appState, buttonTable);
     selectView(appState, nullptr);
     const char* names[] = {"animationId", "viewCenterX", "viewNorthLat", "viewSouthLat",
                            "viewNorthY", "viewSouthY", "viewWest", "viewEast",
@@ -136,10 +138,6 @@ int commandLabels()
     return 0;
 }
 
-// The menu band's height at 800 x 600; the program's button table gives the
-// same value.
-inline constexpr int kMenuBandHeight = 58;
-
 // Renders the map of a year in a view on the headless display, the way the
 // program shows it, and writes backBuffer as a PNG.
 int commandRender(int argc, char** argv)
@@ -172,8 +170,9 @@ int commandRender(int argc, char** argv)
         std::fprintf(stderr, "render: no display surfaces\n");
         return 1;
     }
+    // The button table fixes the menu band above the map, as at start-up.
     setFontSizes(appState);
-    appState.mapTop = kMenuBandHeight;
+    buildButtonTable(appState, buttonTable);
     loadBorders(appState, borderTable);
     (void)loadTerrain(appState, terrainMap);
     for (int i = 0; i < messageCount(); ++i)
