@@ -2,6 +2,8 @@
 // 16-bit surfaces.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "map/draw.h"
 #include "map/palette.h"
 #include "platform/surface.h"
@@ -198,30 +200,39 @@ TEST(Primitives, TextPlacementStylesAndBox)
     EXPECT_GT(countPixels(s, px(144), 200, 85, 250, 110), 10);
     destroySurface(s);
 
-    // Outlined text is ringed in black.
-    DrawSurface* o = createSurface(200, 60);
-    paintRect(0, 0, 200, 60, 210, 10, o);
-    ASSERT_EQ(textOut(app, "Nubia", 10, 10, 36, kAlignLeft, 1, kTextOutlined, o), 0);
-    EXPECT_GT(countPixels(o, px(215)), 100);
-    EXPECT_EQ(app.lastTextBottom, 46);
-    destroySurface(o);
-
-    // Heavy text thickens downwards only above fontSize3 (21 at 600 rows).
-    auto lowestRow = [](const DrawSurface* surface) {
-        for (int y = surfaceHeight(surface) - 1; y >= 0; --y)
-            for (int x = 0; x < surfaceWidth(surface); ++x)
-                if (readPixel(surface, x, y) != 0)
-                    return y;
-        return -1;
+    // Heavy and outlined text are plain copies at fixed offsets, in the
+    // order listed: heavy thickens downwards only above fontSize3 (21 at
+    // 600 rows); the outline is eight black copies under the text.
+    struct Copy {
+        int dx, dy, colorIndex;
     };
-    for (int height : {21, 22}) {
-        DrawSurface* plain = createSurface(120, 50);
-        DrawSurface* heavy = createSurface(120, 50);
-        textOut(app, "Ugarit", 5, 5, height, kAlignLeft, 210, kTextPlain, plain);
-        textOut(app, "Ugarit", 5, 5, height, kAlignLeft, 210, kTextHeavy, heavy);
-        EXPECT_EQ(lowestRow(heavy), lowestRow(plain) + (height > app.fontSize3 ? 1 : 0)) << height;
-        destroySurface(plain);
-        destroySurface(heavy);
+    struct StyleCase {
+        int style, height;
+        std::vector<Copy> copies;
+    };
+    const StyleCase styles[] = {
+        {kTextHeavy, 21, {{1, 0, 1}, {0, 0, 1}}},
+        {kTextHeavy, 22, {{1, 0, 1}, {0, 1, 1}, {1, 1, 1}, {0, 0, 1}}},
+        {kTextOutlined, 24, {{-1, -2, 215}, {-2, -1, 215}, {-2, 1, 215}, {-1, 2, 215},
+                             {1, -2, 215}, {2, -1, 215}, {2, 1, 215}, {1, 2, 215}, {0, 0, 1}}},
+    };
+    for (const StyleCase& c : styles) {
+        DrawSurface* styled = createSurface(140, 50);
+        DrawSurface* copies = createSurface(140, 50);
+        paintRect(0, 0, 140, 50, 121, 10, styled);
+        paintRect(0, 0, 140, 50, 121, 10, copies);
+        ASSERT_EQ(textOut(app, "Ugarit", 10, 10, c.height, kAlignLeft, 1, c.style, styled), 0);
+        EXPECT_EQ(app.lastTextBottom, 10 + c.height);
+        for (const Copy& copy : c.copies)
+            textOut(app, "Ugarit", 10 + copy.dx, 10 + copy.dy, c.height, kAlignLeft,
+                    copy.colorIndex, kTextPlain, copies);
+        int differing = 0;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 140; ++x)
+                differing += readPixel(styled, x, y) != readPixel(copies, x, y);
+        EXPECT_EQ(differing, 0) << c.style << " " << c.height;
+        destroySurface(styled);
+        destroySurface(copies);
     }
 
     // Single-byte texts with accented letters and typographic quotes are
