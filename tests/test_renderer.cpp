@@ -101,6 +101,12 @@ TEST(Renderer, BaseMapSeaLandRiversAndIndices)
     int step = (600 - 58) / 120;
     EXPECT_EQ(readPixel(m.layers.overlay, 10, 599),
               rgbTo565(makeRgb(0, 0, 254 - (599 - 58) / step)));
+
+    // While the editor is active land is black.
+    AppState editor = app;
+    editor.editorActive = 1;
+    ASSERT_EQ(paintLand(editor, borderTable, m.layers.overlay), 0);
+    EXPECT_EQ(at(m.layers.overlay, app, 30, 30), px(215));
 }
 
 TEST(Renderer, PaintersRuleHatchAndActions)
@@ -189,15 +195,7 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
     loadMapFixture(app, borderTable, terrainMap);
     Rgb stepColor = makeRgb(120, 120 - 15, 120 - 51);
 
-    // The whole map (span 88 degrees): one dot per cell.
-    paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
-    ASSERT_EQ(paintTerrain(app, terrainMap, layers.overlay), 0);
-    EXPECT_EQ(at(layers.overlay, app, 7.5, 22.5), kKey);       // flat relief is land
-    int steps = countIf(layers.overlay, rgbTo565(stepColor));
-    EXPECT_GT(steps, 0);
-
-    // A narrow view (span 20 degrees) is level 2: five dots per cell, the
-    // upper-right and lower ones in the second shade.
+    // A narrow view (span 20 degrees) is level 2: five dots per cell.
     AppState narrow = fixtureState(9);
     narrow.viewCenterX = 1000;
     narrow.viewNorthY = mercator(3500);
@@ -205,9 +203,6 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
     computeScale(narrow);
     paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
     ASSERT_EQ(paintTerrain(narrow, terrainMap, layers.overlay), 0);
-    int fine = countIf(layers.overlay, rgbTo565(makeRgb(120, 119, 94)));
-    EXPECT_GT(fine, 0);
-    EXPECT_GT(countIf(layers.overlay, rgbTo565(stepColor)), 0);
     ScreenPoint cell = fixturePixel(narrow, 7.5, 22.5);
     for (const auto& d : {std::pair{0, 0}, {-1, 1}, {0, 1}, {1, -1}, {1, 0}})
         EXPECT_EQ(readPixel(layers.overlay, cell.x + d.first, cell.y + d.second), kKey);
@@ -220,6 +215,38 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
         ScreenPoint p = projectPoint(narrow, lon, mercator(lat));
         const int expected[4] = {rgbTo565(makeRgb(100, 85, 49)), kKey, rgbTo565(stepColor), kKey};
         EXPECT_EQ(readPixel(layers.overlay, p.x, p.y), expected[c % 4]) << c;
+    }
+
+    // The flat cell's dots are black land while the editor is active.
+    narrow.editorActive = 1;
+    ASSERT_EQ(paintTerrain(narrow, terrainMap, layers.overlay), 0);
+    for (const auto& d : {std::pair{0, 0}, {-1, 1}, {0, 1}, {1, -1}, {1, 0}})
+        EXPECT_EQ(readPixel(layers.overlay, cell.x + d.first, cell.y + d.second), px(215));
+
+    // Dots per cell by the view's latitude span: one from 50 degrees up, two
+    // below that, five (two plus three in the second shade) below 25 degrees
+    // or on a screen wider than 800. One step cell: level 120 after a 0.
+    // The cell at column 0 follows the last cell of the row above (118):
+    // flat, so it adds no step dots.
+    terrainMap = TerrainMap{};
+    terrainMap[360][240] = 120;
+    terrainMap[400][0] = 120;
+    terrainMap[399][kTerrainColumns - 1] = 118;
+    struct LevelCase {
+        int north, south, width, stepDots, lowerDots;
+    };
+    for (const LevelCase& c : {LevelCase{2100, -2900, 800, 1, 0}, {2100, -2899, 800, 2, 0},
+                               {2100, -400, 800, 2, 0}, {2100, -399, 800, 2, 3},
+                               {2100, -2899, 801, 2, 3}}) {
+        AppState level = fixtureState(9);
+        level.viewNorthLat = c.north;
+        level.viewSouthLat = c.south;
+        level.screenWidth = c.width;
+        paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
+        ASSERT_EQ(paintTerrain(level, terrainMap, layers.overlay), 0);
+        EXPECT_EQ(countIf(layers.overlay, rgbTo565(stepColor)), c.stepDots) << c.south;
+        EXPECT_EQ(countIf(layers.overlay, rgbTo565(makeRgb(120, 119, 94))), c.lowerDots) << c.south;
+        EXPECT_EQ(countIf(layers.overlay, kKey), c.stepDots + c.lowerDots) << c.south;
     }
 
     // A view wholly north of the raster draws nothing; one reaching north
