@@ -1,8 +1,10 @@
 // The renderer tests' small atlas.
 #include "tests/map_fixture.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "map/palette.h"
 #include "map/projection.h"
 #include "shell/app_state.h"
 #include "shell/buttons.h"
@@ -119,4 +121,28 @@ AppState fixtureState(int animationId)
     app.animationId = animationId;
     selectView(app, nullptr);
     return app;
+}
+
+std::uint16_t px(int colorIndex)
+{
+    return rgbTo565(paletteColor(colorIndex));
+}
+
+int countPixels(const DrawSurface* s, std::uint16_t value, int left, int top, int right,
+                int bottom)
+{
+    int count = 0;
+    for (int y = std::max(top, 0); y < std::min(bottom, surfaceHeight(s)); ++y)
+        for (int x = std::max(left, 0); x < std::min(right, surfaceWidth(s)); ++x)
+            count += readPixel(s, x, y) == value;
+    return count;
+}
+
+int differingPixels(const DrawSurface* a, const DrawSurface* b, int top)
+{
+    int count = 0;
+    for (int y = top; y < surfaceHeight(a); ++y)
+        for (int x = 0; x < surfaceWidth(a); ++x)
+            count += readPixel(a, x, y) != readPixel(b, x, y);
+    return count;
 }

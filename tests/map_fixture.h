@@ -1,6 +1,7 @@
 // A small atlas for the renderer's tests: a few land outlines, a river,
 // nation records of every kind, and a relief patch, written as borders.dat
-// and terrain.dat into the working folder.
+// and terrain.dat into the working folder. Also the pixel checks that the
+// drawing, renderer and display tests share.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include "map/border_table.h"
 #include "map/projection.h"
 #include "map/terrain.h"
+#include "platform/surface.h"
 
 struct AppState;
 
@@ -47,3 +49,23 @@ ScreenPoint fixturePixel(const AppState& app, double lonDegrees, double latDegre
 // A fresh state for 800 x 600 with the menu band of the program's button
 // table, in map view animationId.
 AppState fixtureState(int animationId);
+
+// The 16-bit pixel of a ColorIndex.
+std::uint16_t px(int colorIndex);
+
+// Pixels equal to value inside [left, right) x [top, bottom) of the surface.
+int countPixels(const DrawSurface* s, std::uint16_t value, int left = 0, int top = 0,
+                int right = 1 << 20, int bottom = 1 << 20);
+
+// Pixels that differ between two surfaces of a's size, from row top down.
+int differingPixels(const DrawSurface* a, const DrawSurface* b, int top = 0);
+
+// An in-memory surface, all zero, freed at the end of the scope.
+struct Bitmap {
+    DrawSurface* surface;
+    Bitmap(int width, int height) : surface(createSurface(width, height)) {}
+    ~Bitmap() { destroySurface(surface); }
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+    operator DrawSurface*() const { return surface; }
+};

@@ -9,13 +9,9 @@
 #include "platform/surface.h"
 #include "shell/app_state.h"
 #include "shell/display_loop.h"
+#include "tests/map_fixture.h"
 
 namespace {
-
-std::uint16_t px(int colorIndex)
-{
-    return rgbTo565(paletteColor(colorIndex));
-}
 
 // A timer whose elapsed time the test sets.
 class SteppedTimer : public FrameTimer {
@@ -58,10 +54,9 @@ TEST(Pointer, DrawsTheCrossAndLeavesNoTrail)
 {
     AppState app{};
     setDefaults(app);
-    DrawSurface* s = createSurface(100, 100);
+    Bitmap s(100, 100), before(100, 100);
     paintRect(0, 0, 100, 100, 116, 10, s);
     paintRect(40, 40, 80, 80, 0, 3, s); // a pattern under the pointer
-    DrawSurface* before = createSurface(100, 100);
     copyRect(before, s, 0, 0, 100, 100, false);
 
     drawPointer(app, 50, 50, s);
@@ -74,11 +69,7 @@ TEST(Pointer, DrawsTheCrossAndLeavesNoTrail)
         EXPECT_EQ(readPixel(s, 50 - d, 50), arm);
         EXPECT_EQ(readPixel(s, 50, 50 - d), arm);
     }
-    int changed = 0;
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 100; ++x)
-            changed += readPixel(s, x, y) != readPixel(before, x, y);
-    EXPECT_LE(changed, 24);
+    EXPECT_LE(differingPixels(s, before), 24);
     EXPECT_EQ(readPixel(s, 53, 50), readPixel(before, 53, 50)); // the centre stays free
 
     // Moving puts back what the pointer covered, also near the edges.
@@ -97,8 +88,6 @@ TEST(Pointer, DrawsTheCrossAndLeavesNoTrail)
     setSurfaceLost(s, true);
     drawPointer(app, 20, 20, s);
     EXPECT_EQ(app.cursorX, 70);
-    destroySurface(s);
-    destroySurface(before);
 }
 
 TEST(HeadlessDisplay, SurfacesKeyFlipLossAndEvents)

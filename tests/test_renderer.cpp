@@ -19,32 +19,10 @@ namespace {
 constexpr std::uint16_t kKey = 0xF81F;
 constexpr std::uint16_t kSea = 0x0013; // RGB(0, 0, 153)
 
-std::uint16_t px(int colorIndex)
-{
-    return rgbTo565(paletteColor(colorIndex));
-}
-
 struct Layers {
-    DrawSurface* overlay = createSurface(800, 600);
-    DrawSurface* map = createSurface(800, 600);
-    DrawSurface* back = createSurface(800, 600);
+    Bitmap overlay{800, 600}, map{800, 600}, back{800, 600};
     Layers() { setColorKey(overlay, kKey); }
-    ~Layers()
-    {
-        destroySurface(overlay);
-        destroySurface(map);
-        destroySurface(back);
-    }
 };
-
-int countIf(const DrawSurface* s, std::uint16_t value)
-{
-    int count = 0;
-    for (int y = 0; y < surfaceHeight(s); ++y)
-        for (int x = 0; x < surfaceWidth(s); ++x)
-            count += readPixel(s, x, y) == value;
-    return count;
-}
 
 int at(const DrawSurface* s, const AppState& app, double lon, double lat)
 {
@@ -66,15 +44,6 @@ struct FixtureMap {
         composeMap(app, layers.back, layers.overlay, layers.map);
     }
 };
-
-bool sameMapArea(const DrawSurface* a, const DrawSurface* b, int top)
-{
-    for (int y = top; y < 600; ++y)
-        for (int x = 0; x < 800; ++x)
-            if (readPixel(a, x, y) != readPixel(b, x, y))
-                return false;
-    return true;
-}
 
 TEST(Renderer, BaseMapSeaLandRiversAndIndices)
 {
@@ -137,7 +106,7 @@ TEST(Renderer, PaintersRuleHatchAndActions)
     EXPECT_EQ(at(map, app, 12.5, 34), px(4));
     ScreenPoint edge = fixturePixel(app, 10, 34);
     EXPECT_EQ(readPixel(map, edge.x, edge.y), px(214));
-    EXPECT_EQ(countIf(map, px(73)), 0);
+    EXPECT_EQ(countPixels(map, px(73)), 0);
     // Equal STARTYR: the later record covers the earlier where they overlap.
     EXPECT_EQ(at(map, app, 34, 12), px(175));
     EXPECT_EQ(at(map, app, 27, 10), px(12));
@@ -156,7 +125,7 @@ TEST(Renderer, IncrementalPaintingMatchesAFullRepaint)
     for (int year = -2000; year <= 1000; year += 100)
         ASSERT_EQ(paintNations(app, borderTable, year, app.nextRecord, stepped.layers.map), 0);
     EXPECT_EQ(app.nextRecord, kFixtureEndMark);
-    EXPECT_TRUE(sameMapArea(full.layers.map, stepped.layers.map, 0));
+    EXPECT_EQ(differingPixels(full.layers.map, stepped.layers.map), 0);
 
     // Going back in time repaints from the first nation record after a clear.
     ASSERT_EQ(paintNations(app, borderTable, -3000, app.firstNationRecord, stepped.layers.map), 0);
@@ -170,7 +139,7 @@ TEST(Renderer, ComposedMapHasNoKeyPixelsAndSeaCoversSpills)
     FixtureMap m(9, 1000);
     const AppState& app = m.app;
     const DrawSurface* back = m.layers.back;
-    EXPECT_EQ(countIf(back, kKey), 0);
+    EXPECT_EQ(countPixels(back, kKey), 0);
     EXPECT_EQ(at(back, app, -3, 42), kSea);   // the solid nation's spill into the sea
     EXPECT_EQ(at(back, app, 2, 38), px(4));   // its part over land
     EXPECT_EQ(at(back, app, 10, 35), rgbTo565(makeRgb(0, 0, 204))); // river over nations
@@ -244,9 +213,9 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
         level.screenWidth = c.width;
         paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
         ASSERT_EQ(paintTerrain(level, terrainMap, layers.overlay), 0);
-        EXPECT_EQ(countIf(layers.overlay, rgbTo565(stepColor)), c.stepDots) << c.south;
-        EXPECT_EQ(countIf(layers.overlay, rgbTo565(makeRgb(120, 119, 94))), c.lowerDots) << c.south;
-        EXPECT_EQ(countIf(layers.overlay, kKey), c.stepDots + c.lowerDots) << c.south;
+        EXPECT_EQ(countPixels(layers.overlay, rgbTo565(stepColor)), c.stepDots) << c.south;
+        EXPECT_EQ(countPixels(layers.overlay, rgbTo565(makeRgb(120, 119, 94))), c.lowerDots) << c.south;
+        EXPECT_EQ(countPixels(layers.overlay, kKey), c.stepDots + c.lowerDots) << c.south;
     }
 
     // A view wholly north of the raster draws nothing; one reaching north
@@ -257,13 +226,13 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
     computeScale(north);
     paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
     ASSERT_EQ(paintTerrain(north, terrainMap, layers.overlay), 0);
-    EXPECT_EQ(countIf(layers.overlay, px(73)), 800 * 600);
+    EXPECT_EQ(countPixels(layers.overlay, px(73)), 800 * 600);
     AppState europe = fixtureState(0);
     terrainMap[0][300] = 200;
     terrainMap[0][299] = 10;
     paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
     ASSERT_EQ(paintTerrain(europe, terrainMap, layers.overlay), 0);
-    EXPECT_GT(countIf(layers.overlay, rgbTo565(makeRgb(200, 185, 149))), 0);
+    EXPECT_GT(countPixels(layers.overlay, rgbTo565(makeRgb(200, 185, 149))), 0);
 }
 
 TEST(Renderer, LostLayersAndDamagedRecords)
@@ -360,7 +329,7 @@ TEST(Renderer, EditedRecordMarks)
     ScreenPoint a = pointAt(1), b = pointAt(2);
     EXPECT_EQ(readPixel(layers.map, (a.x + b.x) / 2, a.y), px(12));
     ASSERT_EQ(drawEditedRecord(app, borderTable, kFixtureGreyEdge, layers.back), 0);
-    EXPECT_GT(countIf(layers.back, px(175)), 10);
+    EXPECT_GT(countPixels(layers.back, px(175)), 10);
 }
 
 // Golden images of whole rendered maps: a change in the renderer shows up
@@ -386,11 +355,7 @@ TEST(Renderer, GoldenMaps)
         DrawSurface* golden = loadSurfacePng(path.c_str());
         ASSERT_NE(golden, nullptr) << path;
         // Tolerance: a handful of pixels may differ by rasteriser rounding.
-        int differing = 0;
-        for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x)
-                differing += readPixel(golden, x, y) != readPixel(m.layers.back, x, y);
-        EXPECT_LE(differing, 200) << c.name;
+        EXPECT_LE(differingPixels(golden, m.layers.back), 200) << c.name;
         destroySurface(golden);
     }
 }
@@ -412,11 +377,7 @@ TEST(RenderTool, WritesTheComposedMap)
     DrawSurface* golden = loadSurfacePng(goldenPath.c_str());
     ASSERT_NE(map, nullptr);
     ASSERT_NE(golden, nullptr);
-    int differing = 0;
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x)
-            differing += readPixel(golden, x, y) != readPixel(map, x, y);
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(differingPixels(golden, map), 0);
     // The menu band is the button table's, left as it was.
     const int mapTop = fixtureState(9).mapTop;
     for (int x = 0; x < 800; ++x) {
