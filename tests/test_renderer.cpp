@@ -164,7 +164,8 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
     loadMapFixture(app, borderTable, terrainMap);
     Rgb stepColor = makeRgb(120, 120 - 15, 120 - 51);
 
-    // A narrow view (span 20 degrees) is level 2: five dots per cell.
+    // Each cell is compared with its west neighbour: in 100 100 120 120 the
+    // first 120 and the first 100 are steps, the second of each is flat.
     AppState narrow = fixtureState(9);
     narrow.viewCenterX = 1000;
     narrow.viewNorthY = mercator(3500);
@@ -172,11 +173,6 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
     computeScale(narrow);
     paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
     ASSERT_EQ(paintTerrain(narrow, terrainMap, layers.overlay), 0);
-    ScreenPoint cell = fixturePixel(narrow, 7.5, 22.5);
-    for (const auto& d : {std::pair{0, 0}, {-1, 1}, {0, 1}, {1, -1}, {1, 0}})
-        EXPECT_EQ(readPixel(layers.overlay, cell.x + d.first, cell.y + d.second), kKey);
-    // Each cell is compared with its west neighbour: in 100 100 120 120 the
-    // first 120 and the first 100 are steps, the second of each is flat.
     int row = (5000 - 2250) * 12 / 100;
     int lat = (50 - row / 12) * 100 - ((row % 12) * 100) / 12;
     for (int c = (1200 + 1000) * 12 / 100 + 4; c < (1200 + 1000) * 12 / 100 + 40; ++c) {
@@ -186,36 +182,35 @@ TEST(Renderer, TerrainDotsAndDetailLevels)
         EXPECT_EQ(readPixel(layers.overlay, p.x, p.y), expected[c % 4]) << c;
     }
 
-    // The flat cell's dots are black land while the editor is active.
-    narrow.editorActive = 1;
-    ASSERT_EQ(paintTerrain(narrow, terrainMap, layers.overlay), 0);
-    for (const auto& d : {std::pair{0, 0}, {-1, 1}, {0, 1}, {1, -1}, {1, 0}})
-        EXPECT_EQ(readPixel(layers.overlay, cell.x + d.first, cell.y + d.second), px(215));
-
     // Dots per cell by the view's latitude span: one from 50 degrees up, two
-    // below that, five (two plus three in the second shade) below 25 degrees
-    // or on a screen wider than 800. One step cell: level 120 after a 0.
-    // The cell at column 0 follows the last cell of the row above (118):
-    // flat, so it adds no step dots.
+    // below that, five (the last three in the second shade) below 25 degrees
+    // or on a screen wider than 800. One step cell (120 after a 0) at 10 E,
+    // 20 N; the cell at column 0 follows the last cell of the row above
+    // (118), so it is flat: land dots, black while the editor is active.
     terrainMap = TerrainMap{};
     terrainMap[360][240] = 120;
     terrainMap[400][0] = 120;
     terrainMap[399][kTerrainColumns - 1] = 118;
+    const std::uint16_t lower = rgbTo565(makeRgb(120, 119, 94));
+    const int dots[5][2] = {{0, 0}, {-1, 1}, {0, 1}, {1, -1}, {1, 0}};
     struct LevelCase {
-        int north, south, width, stepDots, lowerDots;
+        int south, width, editor, count;
     };
-    for (const LevelCase& c : {LevelCase{2100, -2900, 800, 1, 0}, {2100, -2899, 800, 2, 0},
-                               {2100, -400, 800, 2, 0}, {2100, -399, 800, 2, 3},
-                               {2100, -2899, 801, 2, 3}}) {
+    for (const LevelCase& c : {LevelCase{-2900, 800, 0, 1}, {-2899, 800, 0, 2}, {-400, 800, 0, 2},
+                               {-399, 800, 0, 5}, {-2899, 801, 0, 5}, {-399, 800, 1, 5}}) {
         AppState level = fixtureState(9);
-        level.viewNorthLat = c.north;
+        level.viewNorthLat = 2100;
         level.viewSouthLat = c.south;
         level.screenWidth = c.width;
+        level.editorActive = c.editor;
         paintRect(0, 0, 800, 600, 73, 10, layers.overlay);
         ASSERT_EQ(paintTerrain(level, terrainMap, layers.overlay), 0);
-        EXPECT_EQ(countPixels(layers.overlay, rgbTo565(stepColor)), c.stepDots) << c.south;
-        EXPECT_EQ(countPixels(layers.overlay, rgbTo565(makeRgb(120, 119, 94))), c.lowerDots) << c.south;
-        EXPECT_EQ(countPixels(layers.overlay, kKey), c.stepDots + c.lowerDots) << c.south;
+        ScreenPoint cell = projectPoint(level, 1000, mercator(2000));
+        for (int d = 0; d < c.count; ++d)
+            EXPECT_EQ(readPixel(layers.overlay, cell.x + dots[d][0], cell.y + dots[d][1]),
+                      d < 2 ? rgbTo565(stepColor) : lower) << c.south << " " << d;
+        EXPECT_EQ(countPixels(layers.overlay, px(73)), 800 * 600 - 2 * c.count) << c.south;
+        EXPECT_EQ(countPixels(layers.overlay, c.editor ? px(215) : kKey), c.count) << c.south;
     }
 
     // A view wholly north of the raster draws nothing; one reaching north
