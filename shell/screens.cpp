@@ -14,8 +14,6 @@ void infoScreen(AppState&, int, DrawSurface*) {}
 void printOptions(AppState&, int, DrawSurface*) {}
 void loadHistory(AppState&, const char*) {}
 void loadGroupHistory(AppState&, int) {}
-bool periodEntry(const AppState&, int, PeriodEntry&) { return false; }
-bool historyRecord(const AppState&, int, PeriodEntry&) { return false; }
 void showHistoryEntry(AppState&, int) {}
 void historyPage(AppState&, int, DrawSurface*) {}
 void historyHeading(AppState&, int, char*, DrawSurface*) {}
