@@ -80,7 +80,8 @@ TEST(Replay, TypedYears)
     const char* const typed[] = {"250-", "-250", "0", "5000", "-250-", "123456789", "x"};
     for (int i = 0; i < 7; ++i)
         script += typeYear(typed[i]) + "state typed" + std::to_string(i) + ".json\n";
-    script += std::string(kYearButton) + "key ENTER\nstate nothing.json\n";
+    script += std::string(kYearButton) + "key ENTER\nstate nothing.json\n" +
+              "key x\nstate redrawn.json\nkey P\nstate print.json\n";
     ASSERT_EQ(replay(script), kReplayDone);
 
     State title = readState("title.json");
@@ -98,6 +99,12 @@ TEST(Replay, TypedYears)
     }
     State nothing = readState("nothing.json");
     EXPECT_EQ(nothing["year"], 1) << "Enter with nothing typed shows year 1";
+    EXPECT_EQ(nothing["previousScreenMode"], 3);
+    // Any key on the map while ShowMap is the command shows the map again.
+    State redrawn = readState("redrawn.json");
+    EXPECT_EQ(redrawn["previousScreenMode"], 6);
+    EXPECT_EQ(redrawn["printStatus"], 2);
+    EXPECT_EQ(readState("print.json")["command"], 43) << "P on the map: show the map again";
 }
 
 TEST(Replay, SteppingAndRepeatedCommand)
