@@ -1,4 +1,5 @@
-// The controller stepping through a loaded history with Next and Prior.
+// A loaded history on the map: the controller steps through it with Next
+// and Prior, and the frame driver plays a period up to its last step.
 #include <gtest/gtest.h>
 
 #include "content/history_table.h"
@@ -7,6 +8,7 @@
 #include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "shell/controller.h"
+#include "shell/frame_driver.h"
 #include "shell/main_loop.h"
 #include "tests/test_support.h"
 
@@ -85,5 +87,40 @@ TEST(Controller, HistoryNextPagesTextAndPriorRepeatsOnce)
 
     historyTable = {};
     periodIndex = {};
+    releaseDisplay();
+}
+
+TEST(FrameDriver, PeriodAnimationStopsOneStepBeforeTheEndYear)
+{
+    ScratchFolder folder;
+    useVirtualClock(0);
+    AppState app{};
+    ASSERT_TRUE(startAtlas(app, buttonTable, DisplayBackend::headless));
+    historyTable = {};
+    app.historyRecordCount = 2;
+    app.selectedRecord = 1;
+    app.animationId = 11;
+    app.screenMode = kHistoryMap;
+    // (end year, step, start year, years shown step by step)
+    const struct {
+        int endYear, step, year;
+        int shown[3];
+    } periods[] = {
+        {250, 50, 120, {150, 200, 200}},        // the last year shown is 200
+        {-2550, 100, -2800, {-2700, -2600, -2600}}, // truncated toward zero
+    };
+    for (const auto& p : periods) {
+        historyTable[1].endYear = static_cast<std::int16_t>(p.endYear);
+        app.historyYearStep = p.step;
+        app.year = p.year;
+        app.playing = 1;
+        for (int shown : p.shown) {
+            animationStep(app, buttonTable, historyHeadingText);
+            EXPECT_EQ(app.year, shown) << "end " << p.endYear;
+        }
+        EXPECT_EQ(app.playing, 0) << "end " << p.endYear;
+        EXPECT_EQ(app.historyEndYear, p.shown[2]);
+    }
+    historyTable = {};
     releaseDisplay();
 }
