@@ -346,18 +346,15 @@ void controller(AppState& app, ButtonTable& buttons)
             flipScreen(app);
             return;
 
-        case 32: { // ShowInfoText
+        case 32: // ShowInfoText
             setScreen(app, buttons, kInfoText);
             drawButtons(app, buttons, backBuffer);
             screens::loadHistory(app, "InfoFull");
             app.periodPage = 0;
             screens::infoScreen(app, 3, backBuffer);
-            screens::PeriodEntry entry{};
-            if (screens::periodEntry(app, app.listIndex, entry))
-                showEntry(app, entry);
+            screens::infoTextPage(app, backBuffer);
             flipScreen(app);
             return;
-        }
 
         case 33: // OpenSettings
             setScreen(app, buttons, kSettingsMenu);

@@ -18,6 +18,7 @@ void showHistoryEntry(AppState&, int) {}
 void historyPage(AppState&, int, DrawSurface*) {}
 void historyHeading(AppState&, int, char*, DrawSurface*) {}
 void historyTextStrip(AppState&, int, DrawSurface*) {}
+void infoTextPage(AppState&, DrawSurface*) {}
 void nationSearchKey(AppState&, int) {}
 void printJob(AppState&, const char*) {}
 void controlEdit(AppState&) {}

@@ -85,6 +85,15 @@ TEST(Controller, HistoryNextPagesTextAndPriorRepeatsOnce)
     run(app, 7);
     EXPECT_EQ(app.listIndex, 0);
 
+    // A section of the information text shows on its own page: the map's
+    // year and the player are left alone.
+    app.year = 123;
+    app.listIndex = 2;
+    run(app, 32);
+    EXPECT_EQ(app.screenMode, kInfoText);
+    EXPECT_EQ(app.year, 123);
+    EXPECT_EQ(app.playing, 0);
+
     historyTable = {};
     periodIndex = {};
     releaseDisplay();
