@@ -1,10 +1,12 @@
-// A loaded history on the map: the controller steps through it with Next
-// and Prior, and the frame driver plays a period up to its last step.
+// The controller and the frame driver on the headless display: a loaded
+// history stepped with Next and Prior, a period played to its last step, and
+// the redraw after a display loss.
 #include <gtest/gtest.h>
 
 #include "content/history_table.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/surface.h"
 #include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "shell/controller.h"
@@ -14,35 +16,47 @@
 
 namespace {
 
-// Carries out one command; returns the milliseconds it paused.
-int run(AppState& app, int command)
-{
-    const std::uint32_t before = currentMilliseconds();
-    app.command = command;
-    controller(app, buttonTable);
-    return static_cast<int>(currentMilliseconds() - before);
-}
+// The atlas started headless in an empty folder, with no history loaded.
+struct Atlas : ::testing::Test {
+    ScratchFolder folder;
+    AppState app{};
+    void SetUp() override
+    {
+        useVirtualClock(0); // the missing data's messages pause on it
+        ASSERT_TRUE(startAtlas(app, buttonTable, DisplayBackend::headless));
+        frameStep(app, buttonTable, historyHeadingText);
+        historyTable = {};
+        periodIndex.fill({-3010, 0});
+    }
+    void TearDown() override
+    {
+        historyTable = {};
+        periodIndex = {};
+        releaseDisplay();
+    }
+    // Carries out one command; returns the milliseconds it paused.
+    int run(int command)
+    {
+        const std::uint32_t before = currentMilliseconds();
+        app.command = command;
+        controller(app, buttonTable);
+        return static_cast<int>(currentMilliseconds() - before);
+    }
+};
 
 } // namespace
 
-TEST(Controller, HistoryNextPagesTextAndPriorRepeatsOnce)
+TEST_F(Atlas, HistoryNextPagesTextAndPriorRepeatsOnce)
 {
-    ScratchFolder folder;
-    useVirtualClock(0);
-    AppState app{};
-    ASSERT_TRUE(startAtlas(app, buttonTable, DisplayBackend::headless));
-    // Three periods; the middle one has 25 lines of text.
-    historyTable = {};
-    for (PeriodEntry& e : periodIndex)
-        e = {-3010, 0};
+    // Three periods from 500 BC; the middle one has 25 lines of text.
     const int firstLine[] = {0, 5, 30}, lineCount[] = {5, 25, 5};
     for (int i = 0; i < 3; ++i) {
         HistoryRecord& r = historyTable[static_cast<std::size_t>(i + 1)];
-        r.kind = 40;
-        r.startYear = static_cast<std::int16_t>(-500 + 100 * i);
-        r.endYear = static_cast<std::int16_t>(-401 + 100 * i);
-        r.firstLine = static_cast<std::int16_t>(firstLine[i]);
-        r.lineCount = static_cast<std::int16_t>(lineCount[i]);
+        r = {.endYear = static_cast<std::int16_t>(-401 + 100 * i),
+             .startYear = static_cast<std::int16_t>(-500 + 100 * i),
+             .kind = 40,
+             .firstLine = static_cast<std::int16_t>(firstLine[i]),
+             .lineCount = static_cast<std::int16_t>(lineCount[i])};
         periodIndex[static_cast<std::size_t>(i)] = {i + 1, r.endYear};
     }
     app.historyRecordCount = 4;
@@ -50,72 +64,60 @@ TEST(Controller, HistoryNextPagesTextAndPriorRepeatsOnce)
     app.listIndex = 0;
     app.screenMode = kHistoryMap;
 
-    EXPECT_EQ(run(app, 7), 0);
+    EXPECT_EQ(run(7), 0);
     EXPECT_EQ(app.listIndex, 1);
     EXPECT_EQ(app.selectedRecord, 2);
     EXPECT_EQ(app.year, -400);
     EXPECT_EQ(app.firstShownLine, 5);
     // More text than the strip shows: Next pages ten lines on first.
     app.moreText = 1;
-    run(app, 7);
+    run(7);
     EXPECT_EQ(app.listIndex, 1);
     EXPECT_EQ(app.firstShownLine, 15);
     EXPECT_EQ(app.moreText, 0) << "lines 25..34 are past the record's end (30)";
-    run(app, 7);
+    run(7);
     EXPECT_EQ(app.listIndex, 2);
-    EXPECT_EQ(run(app, 7), 600) << "at the last period the End sign shows";
+    EXPECT_EQ(run(7), 600) << "at the last period the End sign shows";
     EXPECT_EQ(app.listIndex, 2);
 
     // The first Prior after Next shows the same period, every further one
     // goes one back; at the first the End sign shows.
-    run(app, 8);
+    run(8);
     EXPECT_EQ(app.listIndex, 2);
-    EXPECT_EQ(app.historyStep, 23);
-    run(app, 8);
+    run(8);
     EXPECT_EQ(app.listIndex, 1);
     EXPECT_EQ(app.year, -400);
-    run(app, 8);
-    EXPECT_EQ(app.listIndex, 0);
-    EXPECT_EQ(run(app, 8), 600);
+    run(8);
+    EXPECT_EQ(run(8), 600);
     EXPECT_EQ(app.listIndex, 0);
     EXPECT_EQ(app.year, -500);
 
     // The nation's history page has no Next and Prior.
     app.screenMode = kNationHistory;
-    run(app, 7);
+    run(7);
     EXPECT_EQ(app.listIndex, 0);
 
     // A section of the information text shows on its own page: the map's
     // year and the player are left alone.
     app.year = 123;
     app.listIndex = 2;
-    run(app, 32);
+    run(32);
     EXPECT_EQ(app.screenMode, kInfoText);
     EXPECT_EQ(app.year, 123);
     EXPECT_EQ(app.playing, 0);
-
-    historyTable = {};
-    periodIndex = {};
-    releaseDisplay();
 }
 
-TEST(FrameDriver, PeriodAnimationStopsOneStepBeforeTheEndYear)
+TEST_F(Atlas, PeriodAnimationStopsOneStepBeforeTheEndYear)
 {
-    ScratchFolder folder;
-    useVirtualClock(0);
-    AppState app{};
-    ASSERT_TRUE(startAtlas(app, buttonTable, DisplayBackend::headless));
-    historyTable = {};
     app.historyRecordCount = 2;
     app.selectedRecord = 1;
     app.animationId = 11;
     app.screenMode = kHistoryMap;
-    // (end year, step, start year, years shown step by step)
     const struct {
         int endYear, step, year;
-        int shown[3];
+        int shown[3]; // the years after each step
     } periods[] = {
-        {250, 50, 120, {150, 200, 200}},        // the last year shown is 200
+        {250, 50, 120, {150, 200, 200}},
         {-2550, 100, -2800, {-2700, -2600, -2600}}, // truncated toward zero
     };
     for (const auto& p : periods) {
@@ -130,6 +132,19 @@ TEST(FrameDriver, PeriodAnimationStopsOneStepBeforeTheEndYear)
         EXPECT_EQ(app.playing, 0) << "end " << p.endYear;
         EXPECT_EQ(app.historyEndYear, p.shown[2]);
     }
-    historyTable = {};
-    releaseDisplay();
+}
+
+TEST_F(Atlas, DisplayLossRedrawsTheScreenThatShowed)
+{
+    app.year = 120;
+    run(2); // Run
+    ASSERT_EQ(app.playing, 1);
+    setSurfaceLost(primarySurface, true);
+    frameStep(app, buttonTable, historyHeadingText);
+    EXPECT_EQ(app.playing, 0) << "the animation stops after a display loss";
+    EXPECT_EQ(app.screenMode, kRegionMap);
+    EXPECT_EQ(app.previousScreenMode, kRedrawScreen) << "left through the passing redraw state";
+    EXPECT_EQ(app.command, 24);
+    EXPECT_EQ(app.year, 120);
+    EXPECT_FALSE(displayLost());
 }

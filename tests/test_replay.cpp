@@ -87,7 +87,6 @@ TEST(Replay, TypedYears)
     State title = readState("title.json");
     EXPECT_EQ(title["screenMode"], 0);
     EXPECT_EQ(title["year"], 200) << "the title shows the map of 200";
-    EXPECT_EQ(title["mapTop"], 58);
 
     const int expected[] = {-250, -250, 1, 1000, 250, 1000, 1};
     for (int i = 0; i < 7; ++i) {
@@ -297,26 +296,4 @@ TEST(Replay, MalformedLinesNameTheirNumber)
     std::string command = std::string(VELTMAREN_BINARY_DIR) + "/veltmaren --replay bad.txt 2>/dev/null";
     int status = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 2);
-}
-
-TEST(FrameDriver, DisplayLossRedrawsTheScreenThatShowed)
-{
-    ScratchFolder folder;
-    useVirtualClock(0); // the missing data's messages pause on it
-    AppState app{};
-    ASSERT_TRUE(startAtlas(app, buttonTable, DisplayBackend::headless));
-    frameStep(app, buttonTable, historyHeadingText);
-    app.year = 120;
-    app.command = 2; // Run
-    controller(app, buttonTable);
-    ASSERT_EQ(app.playing, 1);
-    setSurfaceLost(primarySurface, true);
-    frameStep(app, buttonTable, historyHeadingText);
-    EXPECT_EQ(app.playing, 0) << "the animation stops after a display loss";
-    EXPECT_EQ(app.screenMode, 6);
-    EXPECT_EQ(app.previousScreenMode, 17) << "left through the passing redraw state";
-    EXPECT_EQ(app.command, 24);
-    EXPECT_EQ(app.year, 120);
-    EXPECT_FALSE(displayLost());
-    releaseDisplay();
 }
