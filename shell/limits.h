@@ -42,3 +42,6 @@ inline constexpr int kSearchKeys = 221;
 // Messages kept for tests and replay scripts, newest last.
 inline constexpr int kMessageLogEntries = 16;
 inline constexpr int kMessageBytes = 128;
+
+// Rows of the animations and histories menu: four columns of 19 lines.
+inline constexpr int kNationGroupRows = 76;

@@ -3,10 +3,30 @@
 // then it draws nothing and leaves the state as it was.
 #include "shell/screens.h"
 
+#include "content/history_table.h"
+#include "content/nation_groups.h"
+#include "map/label_table.h"
+#include "map/labels.h"
+#include "shell/app_state.h"
+#include "shell/controller.h"
+
 namespace screens {
 
-void mapLabels(AppState&, int, DrawSurface*) {}
-void labelClick(AppState&) {}
+void mapLabels(AppState& app, int mode, DrawSurface* surface)
+{
+    ::mapLabels(app, historyTable, periodIndex, lineStore, nationGroupTable, labelTable, mode,
+                surface);
+}
+
+void labelClick(AppState& app)
+{
+    if (::mapLabels(app, historyTable, periodIndex, lineStore, nationGroupTable, labelTable,
+                    kLabelHitTest, nullptr) < 0)
+        return;
+    loadGroupHistory(app, app.labelHit);
+    app.command = kCommandShowHistoryMap;
+}
+
 void groupMenu(AppState&, int, DrawSurface*) {}
 void yearPanel(AppState&, int, DrawSurface*) {}
 void periodChooser(AppState&, int, DrawSurface*) {}

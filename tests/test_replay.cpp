@@ -9,7 +9,12 @@
 #include <sstream>
 #include <string>
 
+#include "content/history_table.h"
+#include "content/nation_groups.h"
+#include "map/label_table.h"
+#include "map/labels.h"
 #include "map/messages.h"
+#include "map/projection.h"
 #include "platform/surface.h"
 #include "shell/app_state.h"
 #include "shell/buttons.h"
@@ -205,7 +210,7 @@ TEST(Replay, EraLabelInfoScreenAndSpeeds)
     const std::string script = typeYear("-40") + "click 778 40\nstate era.json\n" +
                                "click 120 40\nstate info.json\nclick 30 15\n" +
                                "state back.json\nclick 680 10\nclick 705 10\n" +
-                               "click 730 10\nstate speed5.json\nclick 10 60\n" +
+                               "click 730 10\nstate speed5.json\nclick 600 560\n" +
                                "state mapclick.json\n";
     ASSERT_EQ(replay(script), kReplayDone);
     State era = readState("era.json");
@@ -219,9 +224,36 @@ TEST(Replay, EraLabelInfoScreenAndSpeeds)
     EXPECT_EQ(back["year"], -40);
     EXPECT_EQ(readState("speed5.json")["yearStep"], 5);
     State click = readState("mapclick.json");
-    EXPECT_EQ(click["labelHit"], -199) << "a click on the map tests the labels";
-    EXPECT_EQ(click["mouseY"], 60);
+    EXPECT_EQ(click["labelHit"], -199) << "a click on open sea finds no name";
+    EXPECT_EQ(click["mouseY"], 560);
     EXPECT_EQ(click["previousMouseX"], 730);
+}
+
+TEST(Replay, ClickOnANameOpensItsHistory)
+{
+    ScratchFolder folder;
+    // Where the whole map puts "Egypt" (row 0), as the map's rebuild lays it out.
+    AppState view{};
+    setDefaults(view);
+    view.mapTop = 58;
+    selectView(view, nullptr);
+    LabelTable labels = labelTable;
+    mapLabels(view, historyTable, periodIndex, lineStore, nationGroupTable, labels, kLabelLayout,
+              nullptr);
+    const std::string egypt =
+        std::to_string(labels[0].screenX) + " " + std::to_string(labels[0].screenY + 5);
+    // Egypt's label is gone in its end year on the map but still answers a click.
+    const std::string script = typeYear("-715") + "state map.json\nclick " +
+                               egypt + "\nstate hit.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State map = readState("map.json");
+    EXPECT_EQ(map["screenMode"], kRegionMap);
+    EXPECT_EQ(map["labelCount"], 295);
+    State hit = readState("hit.json");
+    EXPECT_EQ(hit["labelHit"], 11);
+    EXPECT_EQ(hit["previousLabelHit"], -199);
+    EXPECT_EQ(hit["command"], kCommandShowHistoryMap);
+    EXPECT_EQ(hit["screenMode"], kNationHistory);
 }
 
 TEST(Replay, SlideShowAndStartMessages)

@@ -6,15 +6,19 @@
 //   veltmaren-atlas view ID         the projection fields of map view ID
 //   veltmaren-atlas mercator LAT    Mercator ordinate of LAT (1/100 degree)
 //   veltmaren-atlas latitude Y      latitude of the Mercator ordinate Y
-//   veltmaren-atlas render --view ID --year Y --out FILE.png
+//   veltmaren-atlas labels          the built-in map labels as CSV
+//   veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]
 //                                   the map of year Y in view ID, as the
-//                                   atlas composes it, written as a PNG
+//                                   atlas composes it, written as a PNG;
+//                                   with --labels the names drawn over it
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "editor/editor_files.h"
 #include "map/border_table.h"
+#include "map/label_table.h"
+#include "map/labels.h"
 #include "map/messages.h"
 #include "map/projection.h"
 #include "map/renderer.h"
@@ -32,7 +36,8 @@ int usage()
 {
     std::fprintf(stderr,
                  "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n"
-                 "       veltmaren-atlas render --view ID --year Y --out FILE.png\n");
+                 "       veltmaren-atlas labels\n"
+                 "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n");
     return 2;
 }
 
@@ -104,6 +109,33 @@ int commandView(const char* idText)
     return 0;
 }
 
+// Prints every row of the label table, end rows included, one CSV line each;
+// the text is quoted when it holds a comma or a quote.
+int commandLabels()
+{
+    std::printf("row,first year,end year,colour,level,text place,trail,longitude,latitude,"
+                "group,text\n");
+    for (int i = 0; i < kLabelRows; ++i) {
+        const LabelRow& row = labelTable[i];
+        std::printf("%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,", i, row.firstYear, row.endYear,
+                    row.markerColor, row.detailLevel, row.textPlace, row.trail, row.lon,
+                    row.lat, row.group);
+        bool quote = std::strpbrk(row.text, ",\"") != nullptr;
+        if (!quote) {
+            std::printf("%s\n", row.text);
+            continue;
+        }
+        std::putchar('"');
+        for (const char* c = row.text; *c != '\0'; ++c) {
+            if (*c == '"')
+                std::putchar('"');
+            std::putchar(*c);
+        }
+        std::printf("\"\n");
+    }
+    return 0;
+}
+
 // The menu band's height at 800 x 600; the program's button table gives the
 // same value.
 inline constexpr int kMenuBandHeight = 58;
@@ -115,6 +147,12 @@ int commandRender(int argc, char** argv)
     long view = -1;
     long year = 100000;
     const char* out = nullptr;
+    bool names = false;
+    // --labels may stand last, after the option pairs.
+    if (argc > 2 && std::strcmp(argv[argc - 1], "--labels") == 0) {
+        names = true;
+        --argc;
+    }
     for (int i = 2; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--view") == 0 && parseNumber(argv[i + 1], view))
             continue;
@@ -146,6 +184,9 @@ int commandRender(int argc, char** argv)
     rebuildBaseMap(appState, borderTable, terrainMap, overlayLayer, mapLayer);
     paintNations(appState, borderTable, appState.year, appState.firstNationRecord, mapLayer);
     composeMap(appState, backBuffer, overlayLayer, mapLayer);
+    if (names)
+        mapLabels(appState, historyTable, periodIndex, lineStore, nationGroupTable, labelTable,
+                  kLabelDraw, backBuffer);
     bool written = saveSurfacePng(backBuffer, out);
     releaseDisplay();
     if (!written) {
@@ -169,6 +210,8 @@ int main(int argc, char** argv)
         return commandInfo();
     if (std::strcmp(command, "headers") == 0 && argc == 2)
         return commandHeaders();
+    if (std::strcmp(command, "labels") == 0 && argc == 2)
+        return commandLabels();
     if (std::strcmp(command, "view") == 0 && argc == 3)
         return commandView(argv[2]);
     if (std::strcmp(command, "render") == 0)
