@@ -140,6 +140,50 @@ TEST(AtlasData, LandCoversCitiesAndLeavesSeasOpen)
         EXPECT_FALSE(onLand(records, sea)) << sea.name << " should be sea";
 }
 
+// The national group of the territory that the painter's rule shows at a
+// place in a year: the last nation record up to that year that covers it
+// (0 for neutral land).
+int groupShownAt(const std::vector<BorderRecord>& records, const Place& place, int year)
+{
+    int x = static_cast<int>(place.lon * 100.0);
+    int y = mercator(static_cast<int>(place.lat * 100.0));
+    int group = -1;
+    for (const BorderRecord& record : records) {
+        if (record.STARTYR <= kRiverMaxYear)
+            continue;
+        if (record.STARTYR > year)
+            break;
+        if (insideRecord(record, x, y))
+            group = record.NATGRP;
+    }
+    return group;
+}
+
+TEST(AtlasData, GreatStatesHoldTheirCitiesAndCoasts)
+{
+    std::vector<BorderRecord> records = shippedRecords();
+    ASSERT_FALSE(records.empty());
+    struct Case {
+        Place place;
+        int year;
+        int group;  // national group id of the histories menu
+    };
+    const Case cases[] = {
+        {{"Memphis", 29.85, 31.25}, -1500, 11},      {{"Thebes", 25.70, 32.64}, -1500, 11},
+        {{"Anyang", 36.10, 114.35}, -1500, 114},     {{"Persepolis", 29.93, 52.89}, -500, 120},
+        {{"Sardis", 38.48, 28.04}, -500, 120},       {{"Babylon", 32.54, 44.42}, -323, 26},
+        {{"Alexandria", 31.20, 29.92}, -300, 11},    {{"Carthage", 36.85, 10.32}, -300, 44},
+        {{"Rome", 41.90, 12.50}, 1, 43},             {{"Luoyang", 34.62, 112.45}, 1, 114},
+        {{"Carthage", 36.85, 10.32}, 117, 43},       {{"Alexandria", 31.20, 29.92}, 117, 43},
+        {{"Constantinople", 41.01, 28.98}, 400, 75}, {{"Constantinople", 41.01, 28.98}, 800, 75},
+        {{"Baghdad", 33.31, 44.36}, 800, 13},        {{"Chang'an", 34.27, 108.90}, 800, 114},
+        {{"Kaifeng", 34.80, 114.30}, 1000, 114},     {{"Cairo", 30.04, 31.24}, 1000, 13},
+    };
+    for (const Case& test : cases)
+        EXPECT_EQ(groupShownAt(records, test.place, test.year), test.group)
+            << test.place.name << " in " << test.year;
+}
+
 TEST(AtlasData, ReliefMarksMountainsAndLeavesPlainsAndSeaFlat)
 {
     std::vector<std::uint8_t> terrain = readFileBytes(dataPath("terrain.dat"));

@@ -25,7 +25,7 @@ namespace {
 // Simplification of the coastline, in degrees (about 3 km).
 constexpr double kLandTolerance = 0.035;
 // Islands smaller than this (square degrees) are left out.
-constexpr double kMinIslandArea = 0.3;
+constexpr double kMinIslandArea = 0.45;
 // Islands of the Mediterranean, where small islands made history, are kept
 // down to this size.
 constexpr double kMinMediterraneanIslandArea = 0.08;
@@ -35,7 +35,7 @@ constexpr double kMinLakeArea = 0.35;
 // whole island.
 constexpr int kLandPiecePoints = kBorderPoints - 1;
 // Further coast stretches shorter than this many points get no record.
-constexpr int kMinCoastRunPoints = 8;
+constexpr int kMinCoastRunPoints = 16;
 
 // The coordinates of the straight cuts made so far (window edges included).
 struct Cuts {

@@ -78,6 +78,36 @@ const NameFix nameFixes[] = {
     {"", "Kingdom of Pagan", "Pagan"},
     {"", "Yamato", "Japan"},
     {"", "Imperial Japan (Fujiwara)", "Japan"},
+    // Features that are lakes, not peoples or states: left out.
+    {"", "Lake Segozerskoye", ""},
+    {"", "Lake Vygozero", ""},
+    {"", "Hövsgöl Nuur", ""},
+    // One polity under several names.
+    {"", "Slavonic tribes", "Slavs"},
+    {"", "Slavic tribes", "Slavs"},
+    {"", "Baltic Tribes", "Baltic tribes"},
+    {"", "Bosporian Kingdom", "Bosporan Kingdom"},
+    {"", "Sabini", "Sabines"},
+    {"", "Chola", "Cholas"},
+    {"", "Chola state", "Cholas"},
+    {"", "Pallava", "Pallavas"},
+    {"", "Pallava state", "Pallavas"},
+    {"", "Pandya state", "Pandyas"},
+    {"", "Mon state", "Mon states"},
+    {"", "Mon States", "Mon states"},
+    {"", "Rashtrakuta state", "Rashtrakuta"},
+    {"", "Chalukya Empire", "Chalukyas"},
+    {"", "Georgian Kingdom", "Georgia"},
+    {"", "Kingdom of Georgia", "Georgia"},
+    {"", "Mascat", "Oman"},
+    {"", "Muscat", "Oman"},
+    {"", "Malay", "Malays"},
+    {"", "Papuan", "Papuans"},
+    {"", "Papuan neolithic farmers", "Papuans"},
+    {"", "Saharan pastoral nomads", "Saharan Pastoral Nomads"},
+    {"", "Austroasian rice cultures", "Austro-Asiatic rice farmers"},
+    {"", "Minor states under Indian influence", "minor states under Indian influence"},
+    {"", "minor Hindu & Buddhist states", "minor Hindu and Buddhist states"},
     // Names that are wrong for the snapshot's year.
     {"bc3000", "Ur", "Sumerian city-states"},
     {"bc3000", "Kerma", "A-Group Nubians"},
@@ -320,6 +350,28 @@ const PolityDef polityTable[] = {
     {"Annam", 7, false, kVietnam, 1},
 };
 const int polityCount = sizeof polityTable / sizeof polityTable[0];
+
+// Peoples and cultures whose names do not say so; names with "culture",
+// "tribes", "nomads", "farmers", "peoples" or "hunter-gatherers" are known
+// as peoples anyway.
+const char* const peopleNames[] = {
+    "Ainu", "Akatziri", "Alamans", "Alans", "Amorites", "Arabs", "Arameans", "Austronesians",
+    "Azandes", "Balts", "Bashkirs", "Bedouins", "Bega", "Bejas", "Berbers", "Blemmyes", "Boii",
+    "Burgunds", "Bantu", "Celts", "Celtiberians", "Chuds", "Cimmerians", "Cushites", "Czechs",
+    "Dacians", "Dravidians", "Ests", "Finns", "Frisians", "Geats", "Gepids", "Goths", "Guanches",
+    "Heruli", "Huns", "Illyrians", "Karelians", "Khoisan", "Kurs", "Kryvichs", "Kurykans",
+    "Malagasy", "Malays", "Mandes", "Mari", "Moravians", "Mordvinians", "Namazga", "Norsemen",
+    "Northmen", "Oghuz Turks", "Papuans", "Pechenegs", "Permians", "Picts", "Polanes",
+    "Polyanians", "Prussians", "Sabirs", "Saka", "Sami", "Samoyeds", "Sarmatians", "Saxons",
+    "Scythians", "Semites", "Severians", "Sinic", "Sintashta", "Skirii", "Slavs", "Thracians",
+    "Thrace", "Tibetans", "Tibeto-Burmanese", "Tuaregs", "Tungus", "Veps", "Vazimba", "Jōmon",
+    "Cycladic", "Yayoi", "Únětice", "Paleo-Koreans", "Koreans", "Mon-Khmer", "Khitans",
+    "Vedic Aryans", "Iron Age chieftainships", "Hurrians", "Hattians", "Shasu nomads",
+    "Greeks", "A-Group Nubians", "Burmese", "Donghu tribes", "Yuezhi", "Swedes", "Danes",
+    "Baltic tribes", "Anglo-Saxons", "Basques", "Curonians", "Oxus civilization", "Andronovo",
+    "Ethiopian HIghland Peoples", "Kushites", "Cushitic peoples", "Kimek-Kipchak khaganate",
+};
+const int peopleNameCount = sizeof peopleNames / sizeof peopleNames[0];
 
 // Mid-tone colours for states chosen automatically, and deeper ones whose
 // hatching shows well on the neutral land.

@@ -26,6 +26,10 @@ extern const int nameFixCount;
 extern const PolityDef polityTable[];
 extern const int polityCount;
 
+// Peoples and cultures without a state, beyond those the name tells.
+extern const char* const peopleNames[];
+extern const int peopleNameCount;
+
 // Colours that automatic choice may use, best first.
 extern const int autoColors[];
 extern const int autoColorCount;

@@ -50,12 +50,12 @@ constexpr double kMinPartArea = 0.04;
 // Simplification of territories: first tolerance and the largest before a
 // part is cut in two.
 constexpr double kTerritoryTolerance = 0.03;
-constexpr double kTerritoryMaxTolerance = 0.13;
+constexpr double kTerritoryMaxTolerance = 0.2;
 // Neutral fills: slivers thinner than twice this are not painted, and the
 // fill reaches this far under the territories painted over it.
 constexpr double kNeutralOpening = 0.08;
-constexpr double kMinNeutralArea = 0.15;
-constexpr double kNeutralMargin = 0.4;
+constexpr double kMinNeutralArea = 0.3;
+constexpr double kNeutralMargin = 0.6;
 // Distance (degrees) within which two polities count as neighbours when
 // colours are chosen.
 constexpr double kNeighbourDistance = 2.0;
@@ -80,6 +80,14 @@ struct Part {
     std::vector<GenRecord> records;
     bool kept = false;
 };
+
+std::string trimmed(const std::string& text)
+{
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 std::string fixName(const char* snapshot, const std::string& name)
 {
@@ -113,6 +121,8 @@ int findOrAddPolity(std::vector<Polity>& polities, std::map<std::string, int>& i
     Polity polity;
     polity.name = name;
     polity.people = looksLikePeople(name);
+    for (int i = 0; i < peopleNameCount; ++i)
+        polity.people = polity.people || name == peopleNames[i];
     for (int i = 0; i < polityCount; ++i) {
         if (name == polityTable[i].name) {
             polity.color = polityTable[i].color;
@@ -206,8 +216,9 @@ OGRGeometry* unionOf(OGRMultiPolygon& parts)
     return parts.UnionCascaded();
 }
 
-// The neutral fills of every snapshot for the kept parts. Returns the
-// number of records made.
+// The neutral fills of every snapshot for the kept parts: the land that the
+// snapshot before painted and this one leaves free. Returns the number of
+// records made.
 int makeNeutralFills(const std::vector<Part>& parts, const OGRGeometry& landCover,
                      std::vector<std::vector<GenRecord>>& fills)
 {
@@ -235,7 +246,7 @@ int makeNeutralFills(const std::vector<Part>& parts, const OGRGeometry& landCove
             });
             for (OGRPolygon* piece : pieces) {
                 if (piece->get_Area() >= kMinNeutralArea) {
-                    std::vector<GenRecord> fitted = fitPolygon(*piece, 0.15, 0.6, kBorderPoints);
+                    std::vector<GenRecord> fitted = fitPolygon(*piece, 0.2, 1.0, kBorderPoints);
                     for (GenRecord& record : fitted) {
                         record.startYear = kSnapshots[s].year;
                         record.endYear = s + 1 < kSnapshotCount ? kSnapshots[s + 1].year - 1 : kLastYear;
@@ -249,13 +260,9 @@ int makeNeutralFills(const std::vector<Part>& parts, const OGRGeometry& landCove
                 delete piece;
             }
         }
-        OGRMultiPolygon both;
-        std::vector<OGRPolygon*> all;
-        collectPolygons(painted.get(), all);
-        collectPolygons(now.get(), all);
-        for (OGRPolygon* polygon : all)
-            both.addGeometryDirectly(polygon);
-        painted.reset(unionOf(both));
+        // Whatever lies outside this snapshot's territories is neutral
+        // from here on, so the next snapshot only has to clear these.
+        painted = std::move(now);
     }
     return count;
 }
@@ -291,7 +298,8 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
             OGRGeometry* geometry = feature->GetGeometryRef();
             if (feature->IsFieldSetAndNotNull(feature->GetFieldIndex("NAME")) &&
                 geometry != nullptr && geometry->Intersects(window.get())) {
-                std::string name = fixName(kSnapshots[s].file, feature->GetFieldAsString("NAME"));
+                std::string name = trimmed(feature->GetFieldAsString("NAME"));
+                name = fixName(kSnapshots[s].file, name);
                 if (!name.empty()) {
                     int id = findOrAddPolity(polities, polityIndex, name);
                     std::unique_ptr<OGRGeometry> valid(geometry->IsValid() ? geometry->clone()
