@@ -96,8 +96,10 @@ struct BuildReport {
     int riverRecords = 0;
     int nationRecords = 0;
     int neutralRecords = 0;
-    long sourcePoints = 0;
-    long keptPoints = 0;
+    long sourcePoints = 0;       // land vertices read
+    long keptPoints = 0;         // land points written
+    long territorySourcePoints = 0;
+    long territoryKeptPoints = 0;
     std::vector<std::string> lines;
 };
 

@@ -31,6 +31,19 @@ constexpr double kMinIslandArea = 0.45;
 constexpr double kMinMediterraneanIslandArea = 0.08;
 // Lakes at least this large (square degrees) are cut out of the land.
 constexpr double kMinLakeArea = 0.35;
+// Lakes the atlas's period did not have (reservoirs and lakes made by
+// irrigation) or that are dry most years; they stay land.
+const char* const kModernLakes[] = {"Reservoir", "Kariba", "Volta", "Sarygamysh", "Nasser",
+                                    "Eyre", "Torrens", "Gairdner"};
+
+bool isModernLake(const std::string& name)
+{
+    for (const char* word : kModernLakes)
+        if (name.find(word) != std::string::npos)
+            return true;
+    return false;
+}
+
 // Points a land piece may use; one is kept free to close the coast of a
 // whole island.
 constexpr int kLandPiecePoints = kBorderPoints - 1;
@@ -262,12 +275,26 @@ bool buildLand(const Sources& sources, std::vector<GenRecord>& records, OGRGeome
         return false;
 
     auto bigLakes = std::make_unique<OGRMultiPolygon>();
+    OGRMultiPolygon aral;
     for (std::size_t i = 0; i < lakes.size(); ++i) {
-        if (lakes[i]->get_Area() >= kMinLakeArea) {
+        if (lakeNames[i].find("Aral Sea") != std::string::npos) {
+            aral.addGeometry(lakes[i]);
+        } else if (lakes[i]->get_Area() >= kMinLakeArea && !isModernLake(lakeNames[i])) {
             report.lines.push_back("lake cut out: " + lakeNames[i]);
             bigLakes->addGeometry(lakes[i]);
         }
         delete lakes[i];
+    }
+    // The Aral Sea has shrunk to a few remnants in our time; the hull of
+    // its remnants, widened a little, stands for the sea of history.
+    if (!aral.IsEmpty()) {
+        std::unique_ptr<OGRGeometry> hull(aral.ConvexHull());
+        std::unique_ptr<OGRGeometry> sea(hull->Buffer(0.25, 4));
+        std::vector<OGRPolygon*> pieces;
+        collectPolygons(sea.get(), pieces);
+        for (OGRPolygon* piece : pieces)
+            bigLakes->addGeometryDirectly(piece);
+        report.lines.push_back("lake cut out: Aral Sea (from the hull of its remnants)");
     }
     std::unique_ptr<OGRGeometry> lakeUnion(bigLakes->UnionCascaded());
 

@@ -143,6 +143,8 @@ int main(int argc, char** argv)
                 report.nationRecords, report.neutralRecords, count);
     std::printf("land points: %ld in the sources, %ld kept\n", report.sourcePoints,
                 report.keptPoints);
+    std::printf("territory points: %ld in the sources, %ld kept\n",
+                report.territorySourcePoints, report.territoryKeptPoints);
 
     if (!previewDir.empty()) {
         const int years[] = {-3000, -1500, -500, -323, 1, 117, 400, 800, 1000};

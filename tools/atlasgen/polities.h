@@ -11,6 +11,15 @@ struct NameFix {
     const char* atlas;     // the corrected name
 };
 
+// A name the source gives wrongly to the polygons of a feature that lie in
+// one region (their bounding box centre inside west..east, south..north).
+struct PlaceFix {
+    const char* snapshot;  // as for NameFix
+    const char* source;    // the feature's name after the name corrections
+    double west, south, east, north;
+    const char* atlas;     // the polygons' name; empty leaves them out
+};
+
 // A polity the atlas knows by name. Territories of one polity share one
 // record colour and nation number across snapshots.
 struct PolityDef {
@@ -22,9 +31,20 @@ struct PolityDef {
 };
 
 extern const NameFix nameFixes[];
+extern const PlaceFix placeFixes[];
+extern const int placeFixCount;
 extern const int nameFixCount;
 extern const PolityDef polityTable[];
 extern const int polityCount;
+
+// The national group of a polity that is not in polityTable.
+struct GroupDef {
+    const char* name;
+    int group;
+};
+
+extern const GroupDef groupTable[];
+extern const int groupCount;
 
 // Peoples and cultures without a state, beyond those the name tells.
 extern const char* const peopleNames[];

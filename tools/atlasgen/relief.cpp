@@ -3,7 +3,7 @@
 //
 // The map draws a brown dot where a cell's level differs from its west
 // neighbour's by 4 or more, and nothing where it does not. Levels therefore
-// step by 6 for every 200 m of height, so that slopes show as dots, and land
+// step by 5 for every 250 m of height, so that slopes show as dots, and land
 // whose surroundings are flat (plains, even high plateaus) gets level 0, so
 // that height alone never speckles it. Ruggedness is judged over a window
 // of 5 x 5 cells (about 40 km).
@@ -19,14 +19,14 @@
 namespace {
 
 // Height range (m) within the window above which land counts as rugged.
-constexpr float kRuggedRange = 600.0f;
+constexpr float kRuggedRange = 800.0f;
 // Half size of the ruggedness window, in cells.
 constexpr int kRuggedRadius = 2;
 // Level of rugged land at sea level, and the step per height band.
-constexpr int kBaseLevel = 90;
-constexpr int kLevelStep = 6;
-constexpr float kBandHeight = 200.0f;
-constexpr int kTopLevel = 252;
+constexpr int kBaseLevel = 100;
+constexpr int kLevelStep = 5;
+constexpr float kBandHeight = 250.0f;
+constexpr int kTopLevel = 232;
 // A rugged cell keeps its level only with at least this many rugged cells
 // among its eight neighbours; lone cells would show as speckles.
 constexpr int kMinRuggedNeighbours = 4;

@@ -47,6 +47,9 @@ constexpr int kLastYear = 1000;
 constexpr double kGrowth = 0.6;
 // Parts smaller than this (square degrees) are never kept.
 constexpr double kMinPartArea = 0.04;
+// Parts of important polities (weight 2 and more) at least this large are
+// kept before all others.
+constexpr double kMinPriorityArea = 0.1;
 // Simplification of territories: first tolerance and the largest before a
 // part is cut in two.
 constexpr double kTerritoryTolerance = 0.03;
@@ -89,12 +92,32 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The atlas's name for a source name: the corrections apply in list order,
+// each to the result of the ones before.
 std::string fixName(const char* snapshot, const std::string& name)
 {
+    std::string fixed = name;
     for (int i = 0; i < nameFixCount; ++i) {
         const NameFix& fix = nameFixes[i];
         if ((fix.snapshot[0] == '\0' || std::strcmp(fix.snapshot, snapshot) == 0) &&
-            name == fix.source)
+            fixed == fix.source)
+            fixed = fix.atlas;
+    }
+    return fixed;
+}
+
+// The name of one polygon of a feature: a place correction whose box holds
+// the polygon's centre overrides the feature's (corrected) name.
+std::string fixPartName(const char* snapshot, const std::string& name, const OGRPolygon& part)
+{
+    OGREnvelope box;
+    part.getEnvelope(&box);
+    double lon = (box.MinX + box.MaxX) / 2.0, lat = (box.MinY + box.MaxY) / 2.0;
+    for (int i = 0; i < placeFixCount; ++i) {
+        const PlaceFix& fix = placeFixes[i];
+        if ((fix.snapshot[0] == '\0' || std::strcmp(fix.snapshot, snapshot) == 0) &&
+            name == fix.source && lon >= fix.west && lon <= fix.east && lat >= fix.south &&
+            lat <= fix.north)
             return fix.atlas;
     }
     return name;
@@ -123,6 +146,9 @@ int findOrAddPolity(std::vector<Polity>& polities, std::map<std::string, int>& i
     polity.people = looksLikePeople(name);
     for (int i = 0; i < peopleNameCount; ++i)
         polity.people = polity.people || name == peopleNames[i];
+    for (int i = 0; i < groupCount; ++i)
+        if (name == groupTable[i].name)
+            polity.group = groupTable[i].group;
     for (int i = 0; i < polityCount; ++i) {
         if (name == polityTable[i].name) {
             polity.color = polityTable[i].color;
@@ -300,15 +326,20 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
                 geometry != nullptr && geometry->Intersects(window.get())) {
                 std::string name = trimmed(feature->GetFieldAsString("NAME"));
                 name = fixName(kSnapshots[s].file, name);
-                if (!name.empty()) {
-                    int id = findOrAddPolity(polities, polityIndex, name);
-                    std::unique_ptr<OGRGeometry> valid(geometry->IsValid() ? geometry->clone()
-                                                                           : geometry->Buffer(0.0));
-                    std::unique_ptr<OGRGeometry> clipped(valid->Intersection(window.get()));
-                    std::vector<OGRPolygon*> pieces;
-                    collectPolygons(clipped.get(), pieces);
-                    for (OGRPolygon* piece : pieces)
-                        shapes[id].addGeometryDirectly(piece);
+                std::unique_ptr<OGRGeometry> valid(geometry->IsValid() ? geometry->clone()
+                                                                       : geometry->Buffer(0.0));
+                std::unique_ptr<OGRGeometry> clipped(valid->Intersection(window.get()));
+                std::vector<OGRPolygon*> pieces;
+                collectPolygons(clipped.get(), pieces);
+                for (OGRPolygon* piece : pieces) {
+                    std::string partName = fixPartName(kSnapshots[s].file, name, *piece);
+                    if (partName.empty()) {
+                        delete piece;
+                        continue;
+                    }
+                    int id = findOrAddPolity(polities, polityIndex, partName);
+                    report.territorySourcePoints += piece->getExteriorRing()->getNumPoints();
+                    shapes[id].addGeometryDirectly(piece);
                 }
             }
             OGRFeature::DestroyFeature(feature);
@@ -390,12 +421,22 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
     int budget = slots - 60;
     int territoryRecords = 0, fillRecords = 0;
     for (int attempt = 0; attempt < 6; ++attempt) {
+        // The parts of the historically important polities come first, down
+        // to a small size; the rest by score while the budget lasts.
         territoryRecords = 0;
-        for (std::size_t i : ranking) {
-            int cost = static_cast<int>(parts[i].records.size());
-            parts[i].kept = territoryRecords + cost <= budget;
-            if (parts[i].kept)
-                territoryRecords += cost;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (std::size_t i : ranking) {
+                const Polity& polity = polities[static_cast<std::size_t>(parts[i].polity)];
+                bool priority = polity.weight >= 2 && parts[i].area >= kMinPriorityArea;
+                if (pass == 0)
+                    parts[i].kept = false;
+                if ((pass == 0) != priority || parts[i].kept)
+                    continue;
+                int cost = static_cast<int>(parts[i].records.size());
+                parts[i].kept = territoryRecords + cost <= budget;
+                if (parts[i].kept)
+                    territoryRecords += cost;
+            }
         }
         fillRecords = makeNeutralFills(parts, *landCover, fills);
         if (territoryRecords + fillRecords <= slots)
@@ -439,11 +480,24 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
                 record.nation = polity.nation;
                 record.group = polity.group;
                 record.label = polity.name;
+                report.territoryKeptPoints += static_cast<long>(record.x.size());
                 records.push_back(std::move(record));
                 ++made;
             }
             ++kept;
         }
+        // Polities of the snapshot that lost every part to the budget.
+        std::map<int, double> keptArea, lostArea;
+        for (const Part& part : parts)
+            if (part.snapshot == s)
+                (part.kept ? keptArea : lostArea)[part.polity] += part.area;
+        std::string gone;
+        for (auto& [id, area] : lostArea)
+            if (keptArea.count(id) == 0 && area >= 1.0)
+                gone += (gone.empty() ? "" : ", ") + polities[static_cast<std::size_t>(id)].name;
+        if (!gone.empty())
+            report.lines.push_back(std::string("snapshot ") + kSnapshots[s].file +
+                                   " leaves out: " + gone);
         report.lines.push_back(std::string("snapshot ") + kSnapshots[s].file + ": " +
                                std::to_string(made) + " records (" +
                                std::to_string(fills[static_cast<std::size_t>(s)].size()) +
