@@ -113,6 +113,37 @@ TEST(AtlasData, RecordsStandInClassOrderWithinTheLimits)
     EXPECT_GT(nations, 300);
 }
 
+// The printed map draws the first COLOR points of a land record as coast.
+// A piece cut out of a continent must end its coast where a straight cut
+// begins, and a whole island must close its coast on its first point.
+TEST(AtlasData, LandPiecesStartWithTheirCoast)
+{
+    std::vector<BorderRecord> records = shippedRecords();
+    int islands = 0, pieces = 0;
+    for (std::size_t i = 0; i < records.size() && records[i].STARTYR <= kLandMaxYear; ++i) {
+        const BorderRecord& record = records[i];
+        int count = record.ENTRIES, coast = record.COLOR;
+        const std::int16_t* first = record.points[0];
+        const std::int16_t* last = record.points[count - 1];
+        bool closingIsCut = last[0] == first[0] || last[1] == first[1];
+        if (coast == count) {
+            // An island repeats its first point; a piece with one cut
+            // closes along it.
+            islands += first[0] == last[0] && first[1] == last[1];
+            EXPECT_TRUE(closingIsCut) << "record " << i << " leaves coast undrawn";
+        } else if (coast > 0) {
+            ++pieces;
+            const std::int16_t* end = record.points[coast - 1];
+            const std::int16_t* next = record.points[coast];
+            EXPECT_TRUE(end[0] == next[0] || end[1] == next[1])
+                << "record " << i << ": the coast does not end at a cut";
+            EXPECT_TRUE(closingIsCut) << "record " << i << ": the ring does not close along a cut";
+        }
+    }
+    EXPECT_GT(islands, 10);
+    EXPECT_GT(pieces, 10);
+}
+
 TEST(AtlasData, LandCoversCitiesAndLeavesSeasOpen)
 {
     std::vector<BorderRecord> records = shippedRecords();
