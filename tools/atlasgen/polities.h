@@ -53,3 +53,6 @@ extern const int peopleNameCount;
 // Colours that automatic choice may use, best first.
 extern const int autoColors[];
 extern const int autoColorCount;
+// Deeper colours for peoples, whose hatching must show on the neutral land.
+extern const int autoPeopleColors[];
+extern const int autoPeopleColorCount;

@@ -190,10 +190,12 @@ void chooseColours(std::vector<Polity>& polities)
         Polity& polity = polities[static_cast<std::size_t>(id)];
         if (polity.color >= 0)
             continue;
-        int best = autoColors[0];
-        double bestScore = -1.0;
-        for (int c = 0; c < autoColorCount; ++c) {
-            int candidate = autoColors[c];
+        const int* choices = polity.people ? autoPeopleColors : autoColors;
+        const int choiceCount = polity.people ? autoPeopleColorCount : autoColorCount;
+        int best = choices[0];
+        double bestScore = -1e9;
+        for (int c = 0; c < choiceCount; ++c) {
+            int candidate = choices[c];
             double nearest = 1e9;
             for (int other : polity.neighbours) {
                 int colour = polities[static_cast<std::size_t>(other)].color;
@@ -508,6 +510,18 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
     std::snprintf(line, sizeof line, "territory parts left out for the budget: %ld (%.1f square degrees)",
                   droppedParts, droppedArea);
     report.lines.push_back(line);
+    // Neighbours whose colours are hard to tell apart.
+    for (std::size_t a = 0; a < polities.size(); ++a)
+        for (int b : polities[a].neighbours)
+            if (static_cast<std::size_t>(b) > a && polities[a].color != kNeutralColor &&
+                colourDistance(polities[a].color, polities[static_cast<std::size_t>(b)].color) < 90.0 &&
+                polities[a].people == polities[static_cast<std::size_t>(b)].people) {
+                std::snprintf(line, sizeof line, "similar neighbours: %s (%d) and %s (%d)",
+                              polities[a].name.c_str(), polities[a].color,
+                              polities[static_cast<std::size_t>(b)].name.c_str(),
+                              polities[static_cast<std::size_t>(b)].color);
+                report.lines.push_back(line);
+            }
     for (const Polity& polity : polities) {
         std::snprintf(line, sizeof line, "polity %d \"%s\": colour %d, %s, group %d", polity.nation,
                       polity.name.c_str(), polity.color, polity.people ? "hatched" : "solid",
