@@ -119,6 +119,10 @@ struct BuildReport {
 // The relief raster, kTerrainRows x kTerrainColumns bytes.
 [[nodiscard]] bool buildTerrain(const Sources& sources, std::vector<std::uint8_t>& raster);
 
+// Clears the relief of every cell whose corner (the point the map draws it
+// at) lies outside the land records, so that relief never speckles the sea.
+void maskTerrainToLand(std::vector<std::uint8_t>& raster, const std::vector<GenRecord>& records);
+
 // Writes a preview PNG of the generated files (borders, terrain) for map
 // view `view` at year `year`, drawn the way the atlas draws its screen map.
 [[nodiscard]] bool writePreview(const char* path, const BorderTable& table,

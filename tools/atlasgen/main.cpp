@@ -118,6 +118,7 @@ int main(int argc, char** argv)
     std::vector<std::uint8_t> terrain;
     if (!buildTerrain(sources, terrain))
         return 1;
+    maskTerrainToLand(terrain, records);
 
     const int count = packRecords(records, outputTable);
     if (count < 0) {
@@ -150,7 +151,7 @@ int main(int argc, char** argv)
         const int years[] = {-3000, -1500, -500, -323, 1, 117, 400, 800, 1000};
         for (int view = 0; view < 10; ++view) {
             for (int year : years) {
-                if (view != 9 && year != -500 && year != 800 && year != 1)
+                if (view != 9 && year != -1500 && year != -500 && year != 1 && year != 800)
                     continue;
                 std::string path = previewDir + "/view" + std::to_string(view) + "_" +
                                    std::to_string(year) + ".png";

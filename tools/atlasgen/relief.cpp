@@ -117,3 +117,37 @@ bool buildTerrain(const Sources& sources, std::vector<std::uint8_t>& raster)
     }
     return true;
 }
+
+void maskTerrainToLand(std::vector<std::uint8_t>& raster, const std::vector<GenRecord>& records)
+{
+    std::vector<std::uint8_t> land(raster.size(), 0);
+    std::vector<double> crossings;
+    for (const GenRecord& record : records) {
+        if (record.startYear > kLandYear)
+            break;
+        const std::size_t count = record.x.size();
+        for (int r = 0; r < kTerrainRows; ++r) {
+            double lat = 50.0 - r / 12.0;
+            crossings.clear();
+            for (std::size_t i = 0; i < count; ++i) {
+                std::size_t j = (i + 1) % count;
+                double latA = decodeLat(record.y[i]), latB = decodeLat(record.y[j]);
+                if ((latA <= lat) == (latB <= lat))
+                    continue;
+                double lonA = record.x[i] / 100.0, lonB = record.x[j] / 100.0;
+                crossings.push_back(lonA + (lat - latA) * (lonB - lonA) / (latB - latA));
+            }
+            std::sort(crossings.begin(), crossings.end());
+            for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
+                int from = std::max(0, static_cast<int>(std::ceil((crossings[k] + 10.0) * 12.0)));
+                int to = std::min(kTerrainColumns - 1,
+                                  static_cast<int>(std::floor((crossings[k + 1] + 10.0) * 12.0)));
+                for (int c = from; c <= to; ++c)
+                    land[static_cast<std::size_t>(r * kTerrainColumns + c)] = 1;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < raster.size(); ++i)
+        if (!land[i])
+            raster[i] = 0;
+}

@@ -20,6 +20,8 @@
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
 
+#include "map/projection.h"
+#include "shell/app_state.h"
 #include "tools/atlasgen/atlasgen.h"
 #include "tools/atlasgen/palette.h"
 #include "tools/atlasgen/polities.h"
@@ -62,6 +64,32 @@ constexpr double kNeutralMargin = 0.6;
 // Distance (degrees) within which two polities count as neighbours when
 // colours are chosen.
 constexpr double kNeighbourDistance = 2.0;
+
+// How much larger than on the whole map a place is drawn in the closest map
+// view that shows it, squared: a part of the same size counts for more where
+// a regional view shows it large (Europe, the Middle East).
+double viewWeight(double lon, double lat)
+{
+    AppState app{};
+    setDefaults(app);
+    app.screenWidth = 800;
+    app.screenHeight = 600;
+    app.mapTop = 58;
+    app.animationId = kDefaultMapView;
+    selectView(app, nullptr);
+    const double wholeSpan = app.viewEast - app.viewWest;
+    double best = 1.0;
+    for (int view = 0; view < kMapViewCount; ++view) {
+        app.animationId = view;
+        selectView(app, nullptr);
+        if (lon * 100.0 < app.viewWest || lon * 100.0 > app.viewEast ||
+            lat * 100.0 < app.viewSouthLat || lat * 100.0 > app.viewNorthLat)
+            continue;
+        double zoom = wholeSpan / (app.viewEast - app.viewWest);
+        best = std::max(best, zoom * zoom);
+    }
+    return best;
+}
 
 struct Polity {
     std::string name;
@@ -396,7 +424,10 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
                     part.snapshot = s;
                     part.polity = id;
                     part.area = area;
-                    part.score = area * (polity.people ? 1.0 : 2.0) * (1.0 + polity.weight);
+                    OGREnvelope box;
+                    piece->getEnvelope(&box);
+                    part.score = area * (polity.people ? 1.0 : 2.0) * (1.0 + polity.weight) *
+                                 viewWeight((box.MinX + box.MaxX) / 2.0, (box.MinY + box.MaxY) / 2.0);
                     part.records = fitPolygon(*piece, kTerritoryTolerance,
                                               kTerritoryMaxTolerance, kBorderPoints);
                     parts.push_back(std::move(part));
