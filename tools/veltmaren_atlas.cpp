@@ -6,6 +6,9 @@
 //   veltmaren-atlas view ID         the projection fields of map view ID
 //   veltmaren-atlas mercator LAT    Mercator ordinate of LAT (1/100 degree)
 //   veltmaren-atlas latitude Y      latitude of the Mercator ordinate Y
+//   veltmaren-atlas render --view ID --year Y --out FILE.png
+//                                   the map of year Y in view ID, as the
+//                                   atlas composes it, written as a PNG
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,7 +17,11 @@
 #include "map/border_table.h"
 #include "map/messages.h"
 #include "map/projection.h"
+#include "map/renderer.h"
+#include "map/terrain.h"
 #include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/surface.h"
 #include "shell/app_state.h"
 
 namespace {
@@ -24,7 +31,8 @@ AppState appState;
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n");
+                 "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n"
+                 "       veltmaren-atlas render --view ID --year Y --out FILE.png\n");
     return 2;
 }
 
@@ -96,6 +104,57 @@ int commandView(const char* idText)
     return 0;
 }
 
+// The menu band's height at 800 x 600; the program's button table gives the
+// same value.
+inline constexpr int kMenuBandHeight = 58;
+
+// Renders the map of a year in a view on the headless display, the way the
+// program shows it, and writes backBuffer as a PNG.
+int commandRender(int argc, char** argv)
+{
+    long view = -1;
+    long year = 100000;
+    const char* out = nullptr;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--view") == 0 && parseNumber(argv[i + 1], view))
+            continue;
+        if (std::strcmp(argv[i], "--year") == 0 && parseNumber(argv[i + 1], year))
+            continue;
+        if (std::strcmp(argv[i], "--out") == 0) {
+            out = argv[i + 1];
+            continue;
+        }
+        return usage();
+    }
+    if ((argc - 2) % 2 != 0 || out == nullptr || view < 0 || view >= kMapViewCount ||
+        year < -3000 || year > 1000)
+        return usage();
+
+    if (!createMainWindow(DisplayBackend::headless, "Veltmaren") || !setupDisplay(800, 600)) {
+        std::fprintf(stderr, "render: no display surfaces\n");
+        return 1;
+    }
+    setFontSizes(appState);
+    appState.mapTop = kMenuBandHeight;
+    loadBorders(appState, borderTable);
+    (void)loadTerrain(appState, terrainMap);
+    for (int i = 0; i < messageCount(); ++i)
+        std::fprintf(stderr, "%s\n", messageAt(i));
+
+    appState.animationId = static_cast<int>(view);
+    appState.year = static_cast<int>(year);
+    rebuildBaseMap(appState, borderTable, terrainMap, overlayLayer, mapLayer);
+    paintNations(appState, borderTable, appState.year, appState.firstNationRecord, mapLayer);
+    composeMap(appState, backBuffer, overlayLayer, mapLayer);
+    bool written = saveSurfacePng(backBuffer, out);
+    releaseDisplay();
+    if (!written) {
+        std::fprintf(stderr, "render: can't write %s\n", out);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -112,6 +171,8 @@ int main(int argc, char** argv)
         return commandHeaders();
     if (std::strcmp(command, "view") == 0 && argc == 3)
         return commandView(argv[2]);
+    if (std::strcmp(command, "render") == 0)
+        return commandRender(argc, argv);
     long value = 0;
     if (std::strcmp(command, "mercator") == 0 && argc == 3 && parseNumber(argv[2], value)) {
         std::printf("%d\n", mercator(static_cast<int>(value)));

@@ -123,7 +123,3 @@ struct BuildReport {
 // at) lies outside the land records, so that relief never speckles the sea.
 void maskTerrainToLand(std::vector<std::uint8_t>& raster, const std::vector<GenRecord>& records);
 
-// Writes a preview PNG of the generated files (borders, terrain) for map
-// view `view` at year `year`, drawn the way the atlas draws its screen map.
-[[nodiscard]] bool writePreview(const char* path, const BorderTable& table,
-                                const std::vector<std::uint8_t>& terrain, int view, int year);

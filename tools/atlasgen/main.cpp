@@ -1,10 +1,9 @@
 // atlasgen: regenerates data/borders.dat and data/terrain.dat.
 //
-//   atlasgen --data DIR --etopo FILE --out DIR [--preview DIR]
+//   atlasgen --data DIR --etopo FILE --out DIR
 //
 // DIR holds historical-basemaps/ and naturalearth/; FILE is ETOPO5 as
-// netCDF. With --preview, PNG pictures of the result in every map view at a
-// few years are written as well, for looking at the data by eye.
+// netCDF. `veltmaren-atlas render` shows the result as the atlas draws it.
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -70,7 +69,7 @@ bool writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: atlasgen --data DIR --etopo FILE --out DIR [--preview DIR]\n");
+    std::fprintf(stderr, "usage: atlasgen --data DIR --etopo FILE --out DIR\n");
     return 2;
 }
 
@@ -79,7 +78,7 @@ int usage()
 int main(int argc, char** argv)
 {
     Sources sources;
-    std::string outDir, previewDir;
+    std::string outDir;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--data") == 0)
             sources.dataDir = argv[i + 1];
@@ -87,8 +86,6 @@ int main(int argc, char** argv)
             sources.etopoPath = argv[i + 1];
         else if (std::strcmp(argv[i], "--out") == 0)
             outDir = argv[i + 1];
-        else if (std::strcmp(argv[i], "--preview") == 0)
-            previewDir = argv[i + 1];
         else
             return usage();
     }
@@ -147,18 +144,5 @@ int main(int argc, char** argv)
     std::printf("territory points: %ld in the sources, %ld kept\n",
                 report.territorySourcePoints, report.territoryKeptPoints);
 
-    if (!previewDir.empty()) {
-        const int years[] = {-3000, -1500, -500, -323, 1, 117, 400, 800, 1000};
-        for (int view = 0; view < 10; ++view) {
-            for (int year : years) {
-                if (view != 9 && year != -1500 && year != -500 && year != 1 && year != 800)
-                    continue;
-                std::string path = previewDir + "/view" + std::to_string(view) + "_" +
-                                   std::to_string(year) + ".png";
-                if (!writePreview(path.c_str(), outputTable, terrain, view, year))
-                    std::fprintf(stderr, "atlasgen: cannot write %s\n", path.c_str());
-            }
-        }
-    }
     return 0;
 }

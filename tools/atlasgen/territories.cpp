@@ -20,10 +20,10 @@
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
 
+#include "map/palette.h"
 #include "map/projection.h"
 #include "shell/app_state.h"
 #include "tools/atlasgen/atlasgen.h"
-#include "tools/atlasgen/palette.h"
 #include "tools/atlasgen/polities.h"
 
 namespace {
@@ -193,9 +193,10 @@ int findOrAddPolity(std::vector<Polity>& polities, std::map<std::string, int>& i
 
 double colourDistance(int a, int b)
 {
-    const Rgb& x = atlasPalette[static_cast<std::size_t>(a)];
-    const Rgb& y = atlasPalette[static_cast<std::size_t>(b)];
-    double dr = x.r - y.r, dg = x.g - y.g, db = x.b - y.b;
+    const Rgb x = paletteColor(a), y = paletteColor(b);
+    double dr = double(x & 0xFF) - double(y & 0xFF);
+    double dg = double((x >> 8) & 0xFF) - double((y >> 8) & 0xFF);
+    double db = double((x >> 16) & 0xFF) - double((y >> 16) & 0xFF);
     return std::sqrt(2 * dr * dr + 4 * dg * dg + 3 * db * db);
 }
 

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# End-to-end: the real atlas program in a window on a virtual X screen.
+# Starts Xvfb and openbox, runs the program in a scratch folder, checks that
+# the screen shows the map (the sea's blue in the middle of the picture),
+# presses Escape and expects the program to end with exit code 0.
+# Exits 77 (skipped) when Xvfb, openbox, xdotool or ImageMagick are missing.
+# Usage: e2e_window.sh PROGRAM [DATA-FOLDER]
+set -u
+program=$1
+data=${2:-}
+
+for tool in Xvfb openbox xdotool import convert; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d /tmp/veltmaren-e2e-XXXXXX)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export SDL_VIDEODRIVER=x11
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 0.5
+
+mkdir -p "$work/run"
+[ -n "$data" ] && cp "$data"/borders.dat "$data"/terrain.dat "$work/run/" 2>/dev/null
+# Leak reports of the X and font libraries are not the atlas's.
+(cd "$work/run" && ASAN_OPTIONS=detect_leaks=0 exec "$program") >"$work/program.log" 2>&1 &
+program_pid=$!
+
+window=$(timeout 20 xdotool search --sync --name '^Veltmaren$' | head -n 1)
+[ -n "$window" ] || { echo "no window appeared"; cat "$work/program.log"; exit 1; }
+
+# The colour of the screenshot at (x, y) as "r,g,b".
+pixel_at() {
+  convert "$work/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info: 2>/dev/null
+}
+
+# The map shows once the data is loaded; poll the screen for it. The 800 x
+# 600 picture fills the 1024 x 768 screen: the map area (the sea of the
+# Indian Ocean at (700, 700)) starts at y = 74, the menu band above it.
+seen=""
+for _ in $(seq 40); do
+  import -window root "$work/shot.png" 2>/dev/null
+  pixel=$(pixel_at 700 700)
+  IFS=, read -r r g b <<<"$pixel"
+  if [ "${r:-255}" -lt 16 ] && [ "${g:-255}" -lt 16 ] && [ "${b:-0}" -ge 140 ] && [ "${b:-0}" -le 170 ]; then
+    seen=$pixel
+    break
+  fi
+  sleep 0.25
+done
+if [ -n "$seen" ]; then
+  # The top edge is probed over the Atlantic west of Scotland, which is sea
+  # in every year of the real map as well as on an empty one.
+  top=$(pixel_at 12 78)
+  band=$(pixel_at 12 70)
+  [ "$top" = "$seen" ] || { echo "the map area does not reach its top edge (pixel $top)"; seen=""; }
+  [ "$band" != "$seen" ] || { echo "the map covers the menu band (pixel $band)"; seen=""; }
+fi
+[ -n "${VELTMAREN_E2E_SHOT:-}" ] && cp "$work/shot.png" "$VELTMAREN_E2E_SHOT"
+[ -n "$seen" ] || { echo "the map did not show (pixel $pixel)"; cat "$work/program.log"; exit 1; }
+echo "map shown: sea pixel $seen"
+
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+xdotool key --clearmodifiers Escape
+status=""
+for _ in $(seq 50); do
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    wait "$program_pid"; status=$?
+    break
+  fi
+  sleep 0.1
+done
+if [ -z "$status" ]; then
+  echo "the program did not end after Escape"
+  kill "$program_pid"
+  exit 1
+fi
+[ "$status" -eq 0 ] || { echo "exit code $status"; cat "$work/program.log"; exit 1; }
+echo "ended with exit code 0"
