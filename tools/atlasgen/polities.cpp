@@ -144,6 +144,7 @@ const NameFix nameFixes[] = {
     {"bc700", "Hittites", "Syro-Hittite states"},
     {"bc700", "Kingdom of David and Solomon", "Judah"},
     {"bc700", "Urnfield cultures", "Hallstatt culture"},
+    {"bc400", "Xiongnu", "Proto-Xiongnu tribes"},
     {"bc323", "Magadha", "Nanda Empire"},
     {"bc200", "Bactria", "Greco-Bactrian Kingdom"},
     {"bc200", "?", "Thracians"},
@@ -170,6 +171,8 @@ const NameFix nameFixes[] = {
     {"400", "Suren Kingdom", "Kushano-Sasanian Kingdom"},
     {"700", "Western Gokturk Khaganate", "Türgesh Khaganate"},
     {"1000", "Xixia", "Tanguts"},
+    {"1000", "Magyars", "Kingdom of Hungary"},
+    {"1000", "Bulgar Khanate", "Bulgarian Empire"},
     {"1000", "Annam", "Dai Viet"},
 };
 const int nameFixCount = sizeof nameFixes / sizeof nameFixes[0];
@@ -333,7 +336,8 @@ const PolityDef polityTable[] = {
     {"Magyars", 0, false, kMagyars, 2},
     {"Bulgars", -1, false, kTurks, 1},
     {"Danube Bulgars", -1, false, kTurks, 1},
-    {"Bulgar Khanate", 97, false, kTurks, 2},
+    {"Bulgarian Empire", 97, false, kSlavS, 2},
+    {"Kingdom of Hungary", 0, false, kMagyars, 2},
     {"Volga Bulgars", -1, false, kTurks, 1},
     {"Poland", 187, false, kSlavW, 2},
     {"Great Moravia", -1, false, kSlavW, 1},
