@@ -2,12 +2,13 @@
 // records of the borders file.
 //
 // Each snapshot year paints, in this order: neutral land (ColorIndex 170)
-// over whatever earlier snapshots painted and this one does not cover, then
-// its territories, largest first so that small ones stay on top. Territories
+// over the land the snapshot before held and this one leaves free, then its
+// territories, largest first so that small ones stay on top. Territories
 // of one polity are merged, grown out to the coast (the source stops short of
 // many coasts; the sea of the map hides whatever spills), simplified and cut
 // to fit records. The slot budget is shared by all snapshots: the parts are
-// ranked by area and weight, and the smallest are left out.
+// ranked by area, weight and the zoom of the map views that show them, and
+// the smallest are left out.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -275,10 +276,13 @@ OGRGeometry* unionOf(OGRMultiPolygon& parts)
 
 // The neutral fills of every snapshot for the kept parts: the land that the
 // snapshot before painted and this one leaves free. Returns the number of
-// records made.
+// records made; residue receives the area of land (square degrees, over all
+// snapshots) that keeps a colour of the snapshot before as a sliver too thin
+// to fill.
 int makeNeutralFills(const std::vector<Part>& parts, const OGRGeometry& landCover,
-                     std::vector<std::vector<GenRecord>>& fills)
+                     std::vector<std::vector<GenRecord>>& fills, double& residue)
 {
+    residue = 0.0;
     fills.assign(kSnapshotCount, {});
     std::unique_ptr<OGRGeometry> painted(new OGRMultiPolygon);
     int count = 0;
@@ -316,6 +320,11 @@ int makeNeutralFills(const std::vector<Part>& parts, const OGRGeometry& landCove
                 }
                 delete piece;
             }
+            OGRMultiPolygon filled;
+            addRecordPolygons(fills[static_cast<std::size_t>(s)], filled);
+            std::unique_ptr<OGRGeometry> cover(unionOf(filled));
+            std::unique_ptr<OGRGeometry> left(lost->Difference(cover.get()));
+            residue += areaOf(left.get());
         }
         // Whatever lies outside this snapshot's territories is neutral
         // from here on, so the next snapshot only has to clear these.
@@ -454,6 +463,7 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
     std::vector<std::vector<GenRecord>> fills;
     int budget = slots - 60;
     int territoryRecords = 0, fillRecords = 0;
+    double residue = 0.0;
     for (int attempt = 0; attempt < 6; ++attempt) {
         // The parts of the historically important polities come first, down
         // to a small size; the rest by score while the budget lasts.
@@ -472,7 +482,7 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
                     territoryRecords += cost;
             }
         }
-        fillRecords = makeNeutralFills(parts, *landCover, fills);
+        fillRecords = makeNeutralFills(parts, *landCover, fills, residue);
         if (territoryRecords + fillRecords <= slots)
             break;
         budget -= territoryRecords + fillRecords - slots + 4;
@@ -541,6 +551,9 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
     char line[160];
     std::snprintf(line, sizeof line, "territory parts left out for the budget: %ld (%.1f square degrees)",
                   droppedParts, droppedArea);
+    report.lines.push_back(line);
+    std::snprintf(line, sizeof line, "land left in an earlier colour as slivers: %.2f square degrees",
+                  residue);
     report.lines.push_back(line);
     // Neighbours whose colours are hard to tell apart.
     for (std::size_t a = 0; a < polities.size(); ++a)
