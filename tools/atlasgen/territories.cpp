@@ -559,7 +559,7 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
     for (std::size_t a = 0; a < polities.size(); ++a)
         for (int b : polities[a].neighbours)
             if (static_cast<std::size_t>(b) > a && polities[a].color != kNeutralColor &&
-                colourDistance(polities[a].color, polities[static_cast<std::size_t>(b)].color) < 90.0 &&
+                colourDistance(polities[a].color, polities[static_cast<std::size_t>(b)].color) < 110.0 &&
                 polities[a].people == polities[static_cast<std::size_t>(b)].people) {
                 std::snprintf(line, sizeof line, "similar neighbours: %s (%d) and %s (%d)",
                               polities[a].name.c_str(), polities[a].color,
