@@ -83,6 +83,16 @@ OGRPolygon* makeBox(double west, double south, double east, double north);
 std::vector<GenRecord> fitPolygon(const OGRPolygon& polygon, double baseTolerance,
                                   double maxTolerance, int maxPoints);
 
+// The atlas's name for a territory name of the source in one snapshot
+// ("bc1500", "800", ...): the name corrections apply in list order, each to
+// the result of those before. An empty result means the feature is no
+// polity and is left out.
+std::string atlasName(const char* snapshot, const std::string& sourceName);
+
+// Joins river pieces that meet end to end (within 0.05 degrees), turning
+// pieces round where needed, until no two remaining lines share an end.
+void joinRiverPieces(std::vector<std::vector<LonLat>>& lines);
+
 // Input locations.
 struct Sources {
     std::string dataDir;    // holds historical-basemaps/ and naturalearth/

@@ -229,7 +229,6 @@ const PolityDef polityTable[] = {
     {"Samanid Empire", 101, false, kPersia, 2},
     {"Saffarids", -1, false, kPersia, 1},
     {"Buwayhid Emirates", 97, false, kPersia, 2},
-    {"Buyid Emirate", -1, false, kPersia, 1},
     // Greeks and Macedonians
     {"Minoan", 79, false, kGreece, 2},
     {"Cycladic", -1, true, kGreece, 1},

@@ -105,9 +105,9 @@ void collectLines(const OGRGeometry* geometry, std::vector<std::vector<LonLat>>&
     }
 }
 
-// Joins lines that meet end to end, reversing pieces where needed, until no
-// two remaining lines share an end. The longest line leads each join.
-void joinLines(std::vector<std::vector<LonLat>>& lines)
+}  // namespace
+
+void joinRiverPieces(std::vector<std::vector<LonLat>>& lines)
 {
     bool joined = true;
     while (joined) {
@@ -136,7 +136,6 @@ void joinLines(std::vector<std::vector<LonLat>>& lines)
     }
 }
 
-}  // namespace
 
 bool buildRivers(const Sources& sources, std::vector<GenRecord>& records, BuildReport& report)
 {
@@ -168,7 +167,7 @@ bool buildRivers(const Sources& sources, std::vector<GenRecord>& records, BuildR
         OGRFeature::DestroyFeature(feature);
     }
     for (std::size_t r = 0; r < riverCount; ++r) {
-        joinLines(lines[r]);
+        joinRiverPieces(lines[r]);
         // Longest first; short side branches (delta arms, lake outlets) go.
         std::stable_sort(lines[r].begin(), lines[r].end(),
                          [](const std::vector<LonLat>& a, const std::vector<LonLat>& b) {

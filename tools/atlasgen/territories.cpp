@@ -121,9 +121,9 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The atlas's name for a source name: the corrections apply in list order,
-// each to the result of the ones before.
-std::string fixName(const char* snapshot, const std::string& name)
+}  // namespace
+
+std::string atlasName(const char* snapshot, const std::string& name)
 {
     std::string fixed = name;
     for (int i = 0; i < nameFixCount; ++i) {
@@ -134,6 +134,8 @@ std::string fixName(const char* snapshot, const std::string& name)
     }
     return fixed;
 }
+
+namespace {
 
 // The name of one polygon of a feature: a place correction whose box holds
 // the polygon's centre overrides the feature's (corrected) name.
@@ -365,7 +367,7 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
             if (feature->IsFieldSetAndNotNull(feature->GetFieldIndex("NAME")) &&
                 geometry != nullptr && geometry->Intersects(window.get())) {
                 std::string name = trimmed(feature->GetFieldAsString("NAME"));
-                name = fixName(kSnapshots[s].file, name);
+                name = atlasName(kSnapshots[s].file, name);
                 std::unique_ptr<OGRGeometry> valid(geometry->IsValid() ? geometry->clone()
                                                                        : geometry->Buffer(0.0));
                 std::unique_ptr<OGRGeometry> clipped(valid->Intersection(window.get()));
