@@ -166,6 +166,7 @@ TEST(AtlasData, LandCoversCitiesAndLeavesSeasOpen)
         {"Lake Victoria", -1.0, 33.0},   {"Lake Baikal", 53.5, 108.0},
         {"Sea of Japan", 40.0, 135.0},   {"South China Sea", 15.0, 113.0},
         {"Gulf of Guinea", 2.0, 3.0},    {"Lake Tanganyika", -6.0, 29.6},
+        {"Aral Sea", 45.0, 59.8},        {"Sea of Azov", 46.0, 36.5},
     };
     for (const Place& sea : seas)
         EXPECT_FALSE(onLand(records, sea)) << sea.name << " should be sea";
