@@ -1,9 +1,12 @@
-// Error messages: the log that tests read; the drawing comes with the display.
+// Error messages: drawn at the foot of the screen on both display buffers,
+// and kept in a log that tests and replay scripts read.
 #include "map/messages.h"
 
 #include <array>
 
+#include "map/draw.h"
 #include "platform/clock.h"
+#include "platform/display.h"
 #include "shell/app_state.h"
 #include "shell/bounded_text.h"
 
@@ -16,14 +19,26 @@ struct MessageLog {
 
 MessageLog messageLog;
 
+// Dark red, heavy, centred at the foot of the screen.
+void drawMessage(AppState& app, const char* text, DrawSurface* surface)
+{
+    textOut(app, text, app.screenWidth / 2, app.screenHeight - app.fontSize8, app.fontSize4,
+            kAlignCenter, 204, kTextHeavy, surface);
+}
+
 } // namespace
 
 void showMessage(AppState& app, const char* text)
 {
-    (void)app;
     auto& slot = messageLog.texts[messageLog.count % kMessageLogEntries];
     (void)copyText(slot, text); // a cut log entry still names the failure
     ++messageLog.count;
+    if (backBuffer != nullptr) {
+        // On both buffers, so that it stands whichever is shown next.
+        drawMessage(app, text, backBuffer);
+        flip();
+        drawMessage(app, text, backBuffer);
+    }
     sleepMilliseconds(1200);
 }
 

@@ -61,6 +61,7 @@ void presentFront();
 bool pollEvent(InputEvent& event);
 
 // Blocks until an event arrives (used while the program is not active).
+// Headless, with nothing queued, it gives the quit event.
 void waitEvent(InputEvent& event);
 
 // Queues an event as if it came from the window (replay mode and tests).

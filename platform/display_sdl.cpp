@@ -282,7 +282,8 @@ void waitEvent(InputEvent& event)
     if (takeQueued(event))
         return;
     if (display.window == nullptr) {
-        event = InputEvent{}; // headless: nothing will ever arrive
+        // Headless nothing else will ever arrive: waiting would never end.
+        event = InputEvent{EventKind::quit, 0, 0, 0, false};
         return;
     }
     SDL_Event sdl;

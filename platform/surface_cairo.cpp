@@ -4,8 +4,13 @@
 // 1-pixel lines that leave out their end point, hatch brushes over a
 // transparent background aligned to the surface origin. Everything that has
 // to be pixel-exact (pixels, 1-pixel lines, rectangles, hatches) is written
-// straight into the surface memory; polygons, ellipses, wide lines, text and
-// pictures go through Cairo with anti-aliasing switched off for shapes.
+// straight into the surface memory, and so are polygon fills, which happen
+// by the thousand per map; ellipses, wide lines, text and pictures go
+// through Cairo with anti-aliasing switched off for shapes. Contexts on a
+// printed page draw everything through Cairo.
+//
+// The atlas's texts are single-byte (Windows-1252); they are turned into
+// UTF-8 for Cairo here.
 //
 // Text is smoothed only on surfaces without a colour key: on a keyed layer a
 // blended edge pixel would be a near-key colour that the keyed copy lets
@@ -148,14 +153,12 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
     bool inside = x1 >= 0 && y1 >= 0 && x1 < surface->width && y1 < surface->height &&
                   x2 >= 0 && y2 >= 0 && x2 < surface->width && y2 < surface->height;
     // Minor offset of step k: (2 k minor + steps) div (2 steps), kept as a
-    // quotient and remainder from the first visible step on.
-    std::int64_t numerator = 2 * first * minor + steps;
-    std::int64_t offset = numerator / (2 * steps);
-    std::int64_t remainder = numerator % (2 * steps);
+    // quotient and remainder from the first drawn step on.
     if (inside) {
-        // The common case, both ends on the surface: no clipping per pixel.
+        // The common case, both ends on the surface: no clipping per pixel,
+        // and step 0 has offset 0 and remainder steps.
         int twoMinor = static_cast<int>(2 * minor), twoSteps = static_cast<int>(2 * steps);
-        int rest = static_cast<int>(remainder);
+        int rest = static_cast<int>(steps);
         std::ptrdiff_t stride = surface->stride;
         std::uint16_t* at = surface->pixels + static_cast<std::ptrdiff_t>(y1) * stride + x1;
         std::ptrdiff_t majorStep = xMajor ? sx : sy * stride;
@@ -171,6 +174,9 @@ void bresenhamLine(DrawSurface* surface, int x1, int y1, int x2, int y2, std::ui
         }
         return;
     }
+    std::int64_t numerator = 2 * first * minor + steps;
+    std::int64_t offset = numerator / (2 * steps);
+    std::int64_t remainder = numerator % (2 * steps);
     for (std::int64_t k = first; k <= last; ++k) {
         std::int64_t major = start + sMajor * k;
         if (xMajor)
@@ -203,8 +209,8 @@ struct FillEdge {
 };
 
 struct FillBuffers {
-    std::array<FillEdge, kFillEdges> edges;
-    std::array<int, kFillEdges> active;
+    std::array<FillEdge, kFillEdges> edges;  // sorted by first row
+    std::array<FillEdge, kFillEdges> active; // edges crossing the row being filled
     std::array<std::int64_t, kFillEdges> crossings;
 };
 
@@ -257,12 +263,12 @@ bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points,
     int next = 0;
     for (int y = top; y <= bottom; ++y) {
         while (next < edgeCount && edges[static_cast<std::size_t>(next)].firstRow <= y)
-            active[static_cast<std::size_t>(activeCount++)] = next++;
+            active[static_cast<std::size_t>(activeCount++)] = edges[static_cast<std::size_t>(next++)];
         int n = 0;
         for (int k = 0; k < activeCount;) {
-            FillEdge& e = edges[static_cast<std::size_t>(active[static_cast<std::size_t>(k)])];
+            FillEdge& e = active[static_cast<std::size_t>(k)];
             if (e.lastRow < y) {
-                active[static_cast<std::size_t>(k)] = active[static_cast<std::size_t>(--activeCount)];
+                e = active[static_cast<std::size_t>(--activeCount)];
                 continue;
             }
             // Few crossings per row: insertion sort as they come.
@@ -276,18 +282,23 @@ bool fillPolygonDirect(DrawSurface* surface, std::span<const PixelPoint> points,
             ++k;
         }
         std::uint16_t* row = surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->stride;
-        for (int k = 0; k + 1 < n; k += 2) {
+        unsigned hatchRow = hatch ? kHatchRows[brush.style][y & 7] : 0xFFu;
+        for (int k = 0; k + 1 < n && hatchRow != 0; k += 2) {
             // Pixels whose centre lies in [left crossing, right crossing).
             int from = std::max(firstPixelFrom(crossings[static_cast<std::size_t>(k)]), 0);
             int to = std::min(firstPixelFrom(crossings[static_cast<std::size_t>(k + 1)]),
                               surface->width);
-            if (hatch) {
-                for (int x = from; x < to; ++x)
-                    if (hatchBit(brush.style, x, y))
-                        row[x] = pixel;
-            } else if (from < to) {
+            if (from >= to)
+                continue;
+            if (hatchRow == 0xFFu) {
                 std::fill(row + from, row + to, pixel);
+                continue;
             }
+            // Each set bit of the hatch row lights every eighth pixel.
+            for (int bit = 0; bit < 8; ++bit)
+                if ((hatchRow >> bit) & 1u)
+                    for (int x = from + ((bit - from) & 7); x < to; x += 8)
+                        row[x] = pixel;
         }
     }
     return true;
@@ -389,9 +400,44 @@ void selectFont(DrawContext* context, cairo_t* cr, Font font)
     cairo_font_options_destroy(options);
 }
 
-// Draws one line of text with its top edge at y, aligned on x.
-void showLine(cairo_t* cr, const char* text, double x, double y, TextAlign align)
+// Unicode of the Windows-1252 bytes 0x80..0x9F (0 where the code page has
+// none); the bytes from 0xA0 on are Latin-1.
+constexpr std::uint16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// A single-byte text as UTF-8, cut to fit the buffer.
+struct Utf8Text {
+    char bytes[1024];
+    explicit Utf8Text(const char* text)
+    {
+        std::size_t n = 0;
+        for (const char* p = text; *p != '\0' && n + 4 < sizeof bytes; ++p) {
+            auto c = static_cast<unsigned char>(*p);
+            unsigned code = c < 0x80 ? c : (c < 0xA0 ? kCp1252High[c - 0x80] : c);
+            if (code == 0)
+                code = '?';
+            if (code < 0x80) {
+                bytes[n++] = static_cast<char>(code);
+            } else if (code < 0x800) {
+                bytes[n++] = static_cast<char>(0xC0 | code >> 6);
+                bytes[n++] = static_cast<char>(0x80 | (code & 0x3F));
+            } else {
+                bytes[n++] = static_cast<char>(0xE0 | code >> 12);
+                bytes[n++] = static_cast<char>(0x80 | (code >> 6 & 0x3F));
+                bytes[n++] = static_cast<char>(0x80 | (code & 0x3F));
+            }
+        }
+        bytes[n] = '\0';
+    }
+};
+
+// Draws one line of single-byte text with its top edge at y, aligned on x.
+void showLine(cairo_t* cr, const char* singleByteText, double x, double y, TextAlign align)
 {
+    Utf8Text utf8(singleByteText);
+    const char* text = utf8.bytes;
     cairo_font_extents_t font;
     cairo_font_extents(cr, &font);
     cairo_text_extents_t extents;
@@ -783,10 +829,12 @@ PixelPoint measureText(DrawContext* context, const char* text, Font font)
     cairo_font_extents_t fontExtents;
     cairo_font_extents(cr, &fontExtents);
     cairo_text_extents_t extents;
-    cairo_text_extents(cr, text, &extents);
+    cairo_text_extents(cr, Utf8Text(text).bytes, &extents);
     cairo_restore(cr);
-    return {static_cast<std::int32_t>(std::lround(extents.x_advance)),
-            static_cast<std::int32_t>(std::lround(fontExtents.ascent + fontExtents.descent))};
+    // A positive height is the cell height, as the text's line height.
+    int height = font.height > 0 ? font.height
+                                 : static_cast<int>(std::lround(fontExtents.ascent + fontExtents.descent));
+    return {static_cast<std::int32_t>(std::lround(extents.x_advance)), height};
 }
 
 void drawTextInBox(DrawContext* context, const char* text, int left, int top, int right,
@@ -802,7 +850,8 @@ void drawTextInBox(DrawContext* context, const char* text, int left, int top, in
     cairo_set_source_rgb(cr, red(color), green(color), blue(color));
     cairo_font_extents_t fontExtents;
     cairo_font_extents(cr, &fontExtents);
-    double lineHeight = std::round(fontExtents.ascent + fontExtents.descent);
+    double lineHeight = font.height > 0 ? font.height
+                                        : std::round(fontExtents.ascent + fontExtents.descent);
     double x = align == TextAlign::center ? (left + right) / 2.0
                : align == TextAlign::right ? right
                                            : left;

@@ -86,6 +86,63 @@ void drawPointer(AppState& app, int x, int y, DrawSurface* surface)
     releaseContext(context);
 }
 
+namespace {
+
+// What destroying the window does: release the display and ask the loop to
+// end with exit code 0.
+void destroyWindow(AppState& app)
+{
+    if (app.softwareCursor == 1)
+        showSystemPointer(true);
+    releaseDisplay();
+    postEvent({EventKind::quit, 0, 0, 0, false});
+}
+
+} // namespace
+
+void windowEvent(AppState& app, const InputEvent& event, InputEntry input)
+{
+    switch (event.kind) {
+    case EventKind::activate:
+        appActive = event.active ? 1 : 0;
+        break;
+    case EventKind::key:
+    case EventKind::click:
+        if (input(app, event))
+            destroyWindow(app);
+        break;
+    case EventKind::mouseMove:
+        if (app.softwareCursor == 1 && primarySurface != nullptr)
+            drawPointer(app, event.x, event.y, primarySurface);
+        break;
+    case EventKind::none:
+    case EventKind::quit:
+        break;
+    }
+}
+
+int runMainLoop(AppState& app, InputEntry input, FrameFunction frame)
+{
+    for (;;) {
+        InputEvent event{};
+        bool waiting = pollEvent(event);
+        if (!waiting && appActive == 0) {
+            waitEvent(event);
+            waiting = event.kind != EventKind::none;
+        }
+        if (!waiting) {
+            frame(app);
+            continue;
+        }
+        if (event.kind == EventKind::quit) {
+            if (primarySurface != nullptr)
+                releaseDisplay(); // the close box: nothing has released it yet
+            return 0;
+        }
+        windowEvent(app, event, input);
+    }
+}
+
 int flipScreen(AppState& app)
 {
     int result = flip();

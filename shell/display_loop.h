@@ -6,8 +6,17 @@
 
 #include <cstdint>
 
+#include "platform/display.h"
+
 struct AppState;
 struct DrawSurface;
+
+// The program's entry for one key or left click; returns true when the
+// program is to end.
+using InputEntry = bool (*)(AppState& app, const InputEvent& event);
+
+// The frame function, run whenever no event waits and the program is active.
+using FrameFunction = void (*)(AppState& app);
 
 // Milliseconds since start() on the atlas's clock. elapsed is the one
 // overridable operation, so that tests and replays can drive time.
@@ -46,6 +55,18 @@ bool intervalElapsed(const FrameTimer& timer, std::int32_t& tick, int interval);
 // previous pointer covered. Sets cursorX, cursorY and cursorSaved. Does
 // nothing when the surface gives no drawing context.
 void drawPointer(AppState& app, int x, int y, DrawSurface* surface);
+
+// Handles one window event: activation sets appActive, keys and clicks go
+// to input (when it answers true the window is destroyed: the display is
+// released and a quit event posted), mouse moves redraw the drawn pointer in
+// the safe mouse mode.
+void windowEvent(AppState& app, const InputEvent& event, InputEntry input);
+
+// The main loop: takes the window's events and hands them to windowEvent;
+// when none waits it runs frame once if the program is active, else it waits
+// for the next event. Ends on the quit event (also from the close box, which
+// releases the display) and returns the exit code 0.
+int runMainLoop(AppState& app, InputEntry input, FrameFunction frame);
 
 // Presents backBuffer with flip; in the safe mouse mode the pointer is then
 // drawn afresh on the newly shown picture. Returns what flip returns.

@@ -48,12 +48,13 @@ pixel_at() {
 }
 
 # The map shows once the data is loaded; poll the screen for it. The 800 x
-# 600 picture fills the 1024 x 768 screen: the map area (the sea of the
-# Indian Ocean at (700, 700)) starts at y = 74, the menu band above it.
+# 600 picture fills the 1024 x 768 screen: the map area (the Indian Ocean
+# at (560, 580), above the title band, sea on the real map and on an empty
+# one) starts at y = 74, the menu band above it.
 seen=""
 for _ in $(seq 40); do
   import -window root "$work/shot.png" 2>/dev/null
-  pixel=$(pixel_at 700 700)
+  pixel=$(pixel_at 560 580)
   IFS=, read -r r g b <<<"$pixel"
   if [ "${r:-255}" -lt 16 ] && [ "${g:-255}" -lt 16 ] && [ "${b:-0}" -ge 140 ] && [ "${b:-0}" -le 170 ]; then
     seen=$pixel
@@ -73,8 +74,8 @@ fi
 [ -n "$seen" ] || { echo "the map did not show (pixel $pixel)"; cat "$work/program.log"; exit 1; }
 echo "map shown: sea pixel $seen"
 
-xdotool windowactivate --sync "$window" >/dev/null 2>&1
-xdotool key --clearmodifiers Escape
+timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+timeout 5 xdotool key --clearmodifiers Escape
 status=""
 for _ in $(seq 50); do
   if ! kill -0 "$program_pid" 2>/dev/null; then

@@ -82,7 +82,7 @@ std::vector<std::uint8_t> fixtureTerrainBytes()
             bytes[static_cast<std::size_t>(r) * kTerrainColumns + c] = kFixtureReliefLevel;
         for (int c = terrainColumn(1200); c < terrainColumn(1700); ++c)
             bytes[static_cast<std::size_t>(r) * kTerrainColumns + c] =
-                static_cast<std::uint8_t>(c % 2 == 0 ? kFixtureReliefLevel : kFixtureReliefLevel + 20);
+                static_cast<std::uint8_t>(c % 4 < 2 ? kFixtureReliefLevel : kFixtureReliefLevel + 20);
     }
     return bytes;
 }

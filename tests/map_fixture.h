@@ -28,7 +28,8 @@ enum FixtureSlot {
 };
 
 // The relief patch: flat level 100 at lon 5..10, lat 20..25 (inside the
-// solid nation), alternating 100 and 120 at lon 12..17, lat 20..25.
+// solid nation); at lon 12..17, lat 20..25 raster columns c with c % 4 < 2
+// hold 100, the others 120.
 inline constexpr int kFixtureReliefLevel = 100;
 
 std::vector<std::uint8_t> fixtureBorderBytes();

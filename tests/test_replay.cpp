@@ -1,0 +1,315 @@
+// The atlas driven by replay scripts: input routing, the controller and the
+// frame driver, checked through the state dump and snapshots.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "map/messages.h"
+#include "platform/surface.h"
+#include "shell/app_state.h"
+#include "shell/buttons.h"
+#include "shell/controller.h"
+#include "shell/frame_driver.h"
+#include "shell/main_loop.h"
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "shell/replay.h"
+#include "tests/map_fixture.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using State = std::map<std::string, int>;
+
+// Reads a state dump: one flat JSON object of integers.
+State readState(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream all;
+    all << in.rdbuf();
+    std::string text = all.str();
+    State state;
+    std::size_t i = 0;
+    while ((i = text.find('"', i)) != std::string::npos) {
+        std::size_t end = text.find('"', i + 1);
+        std::string key = text.substr(i + 1, end - i - 1);
+        std::size_t colon = text.find(':', end);
+        state[key] = std::atoi(text.c_str() + colon + 1);
+        i = text.find_first_of(",}", colon);
+    }
+    return state;
+}
+
+// Runs script in the scratch folder; returns the exit code.
+int replay(const std::string& script)
+{
+    {
+        std::ofstream out("script.txt");
+        out << script;
+    }
+    AppState app{};
+    std::FILE* errors = std::fopen("errors.txt", "w");
+    int code = runReplay(app, buttonTable, "script.txt", errors);
+    std::fclose(errors);
+    return code;
+}
+
+// Button centres at 800 x 600.
+const char* const kYearButton = "click 80 40\n";
+const char* const kRun = "click 60 15\n";
+const char* const kStepForward = "click 120 15\n";
+const char* const kStepBack = "click 12 15\n";
+const char* const kSpeed10 = "click 758 10\n";
+
+std::string typeYear(const std::string& keys)
+{
+    return std::string(kYearButton) + "type " + keys + "\nkey ENTER\n";
+}
+
+} // namespace
+
+TEST(Replay, TypedYears)
+{
+    ScratchFolder folder;
+    std::string script = "wait 50\nstate title.json\n";
+    const char* const typed[] = {"250-", "-250", "0", "5000", "-250-", "123456789", "x"};
+    for (int i = 0; i < 7; ++i)
+        script += typeYear(typed[i]) + "state typed" + std::to_string(i) + ".json\n";
+    script += std::string(kYearButton) + "key ENTER\nstate nothing.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+
+    State title = readState("title.json");
+    EXPECT_EQ(title["screenMode"], 0);
+    EXPECT_EQ(title["year"], 200) << "the title shows the map of 200";
+    EXPECT_EQ(title["mapTop"], 58);
+
+    const int expected[] = {-250, -250, 1, 1000, 250, 1000, 1};
+    for (int i = 0; i < 7; ++i) {
+        State s = readState("typed" + std::to_string(i) + ".json");
+        EXPECT_EQ(s["year"], expected[i]) << typed[i];
+        EXPECT_EQ(s["screenMode"], 6) << typed[i];
+        EXPECT_EQ(s["command"], 24) << typed[i];
+        EXPECT_EQ(s["typedLength"], 0) << typed[i];
+    }
+    State nothing = readState("nothing.json");
+    EXPECT_EQ(nothing["year"], 1) << "Enter with nothing typed shows year 1";
+}
+
+TEST(Replay, SteppingAndRepeatedCommand)
+{
+    ScratchFolder folder;
+    std::string script = typeYear("149") + "state map.json\n" +
+                         "click 400 30\nstate repeated.json\n" + kStepForward +
+                         "state forward.json\n";
+    const struct {
+        const char* year;
+        const char* click;
+        int expected;
+    } steps[] = {
+        {"124", kStepForward, 150}, {"-76", kStepForward, -50}, {"-75", kStepForward, 0},
+        {"1", kStepForward, 100},   {"149", kStepBack, 50},     {"-149", kStepBack, -150},
+        {"-2990", kStepBack, -3000}, {"990", kStepForward, 1000},
+        {"50", "click 12 15\nclick 120 15\n", 50}, // through year 0
+    };
+    int n = 0;
+    for (const auto& s : steps)
+        script += typeYear(s.year) + s.click + "state step" + std::to_string(n++) + ".json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+
+    State map = readState("map.json");
+    EXPECT_EQ(map["previousScreenMode"], 3);
+    // A click on no button in the band carries out ShowMap again.
+    State repeated = readState("repeated.json");
+    EXPECT_EQ(repeated["command"], 24);
+    EXPECT_EQ(repeated["screenMode"], 6);
+    EXPECT_EQ(repeated["previousScreenMode"], 6) << "the map was shown a second time";
+    EXPECT_EQ(readState("forward.json")["year"], 200);
+    n = 0;
+    for (const auto& s : steps) {
+        State st = readState("step" + std::to_string(n++) + ".json");
+        EXPECT_EQ(st["year"], s.expected) << "from " << s.year;
+    }
+}
+
+TEST(Replay, AnimationSteps)
+{
+    ScratchFolder folder;
+    // With yearStep 10, -2995 jumps to -2980. The first step comes with the
+    // first idle frame (the last tick is long past), then one every 400 ms.
+    std::string script = typeYear("2995-") + kSpeed10 + kRun + "state running.json\n" +
+                         "wait 390\nstate early.json\nwait 10\nstate stepped.json\n" +
+                         "click 60 15\nstate paused.json\n" +
+                         "wait 2000\nstate still.json\n" + typeYear("990") + kRun +
+                         "wait 1200\nstate end.json\nsnapshot end.png\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+
+    State running = readState("running.json");
+    EXPECT_EQ(running["playing"], 1);
+    EXPECT_EQ(running["yearStep"], 10);
+    EXPECT_EQ(running["year"], -2980);
+    EXPECT_EQ(readState("early.json")["year"], -2980) << "no step before 400 ms";
+    EXPECT_EQ(readState("stepped.json")["year"], -2970);
+    State paused = readState("paused.json");
+    EXPECT_EQ(paused["playing"], 0) << "Pause stands where Run stood";
+    EXPECT_EQ(paused["command"], 1);
+    EXPECT_EQ(readState("still.json")["year"], -2970) << "paused: no more steps";
+
+    State end = readState("end.json");
+    EXPECT_EQ(end["year"], 1000);
+    EXPECT_EQ(end["playing"], 0);
+    EXPECT_EQ(end["screenMode"], 6);
+    DrawSurface* shot = loadSurfacePng("end.png");
+    ASSERT_NE(shot, nullptr);
+    // The End sign (white) stands where the heading box would be.
+    EXPECT_EQ(readPixel(shot, 670, 4), 0xFFFF);
+    destroySurface(shot);
+}
+
+TEST(Replay, BackTitleKeysAndQuit)
+{
+    ScratchFolder folder;
+    std::string script = "key m\nstate safe.json\n" + std::string(kYearButton) +
+                         "state year.json\nclick 30 15\nstate back.json\n" +
+                         "click 780 10\nstate never.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State safe = readState("safe.json");
+    EXPECT_EQ(safe["softwareCursor"], 1);
+    EXPECT_EQ(safe["command"], 0);
+    EXPECT_EQ(readState("year.json")["screenMode"], 3);
+    // Back from the year screen opened on the title ends on the map.
+    State back = readState("back.json");
+    EXPECT_EQ(back["screenMode"], 6);
+    EXPECT_EQ(back["command"], 24);
+    EXPECT_FALSE(std::ifstream("never.json").good()) << "the close box ended the run";
+
+    // Escape quits also while a year is being typed.
+    ASSERT_EQ(replay(std::string(kYearButton) + "type 12\nkey ESC\nstate never2.json\n"),
+              kReplayDone);
+    EXPECT_FALSE(std::ifstream("never2.json").good()) << "Escape ended the run";
+}
+
+TEST(Replay, EraLabelInfoScreenAndSpeeds)
+{
+    ScratchFolder folder;
+    const std::string script = typeYear("-40") + "click 778 40\nstate era.json\n" +
+                               "click 120 40\nstate info.json\nclick 30 15\n" +
+                               "state back.json\nclick 680 10\nclick 705 10\n" +
+                               "click 730 10\nstate speed5.json\nclick 10 60\n" +
+                               "state mapclick.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State era = readState("era.json");
+    EXPECT_EQ(era["eraLabels"], 1) << "the era label beside the year box toggles";
+    EXPECT_EQ(era["screenMode"], 6);
+    State info = readState("info.json");
+    EXPECT_EQ(info["screenMode"], 10);
+    EXPECT_EQ(info["command"], 29);
+    State back = readState("back.json");
+    EXPECT_EQ(back["screenMode"], 6) << "Back from the information screen to the map";
+    EXPECT_EQ(back["year"], -40);
+    EXPECT_EQ(readState("speed5.json")["yearStep"], 5);
+    State click = readState("mapclick.json");
+    EXPECT_EQ(click["labelHit"], -199) << "a click on the map tests the labels";
+    EXPECT_EQ(click["mouseY"], 60);
+    EXPECT_EQ(click["previousMouseX"], 730);
+}
+
+TEST(Replay, SlideShowAndStartMessages)
+{
+    ScratchFolder folder;
+    std::system("mkdir images && convert -size 64x32 xc:red images/CHNGWALL.jpg 2>/dev/null");
+    clearMessages();
+    // Start-up flashes two messages (3400 ms); the first picture comes
+    // 3500 ms after the frame timer started, then one every 3500 ms.
+    ASSERT_EQ(replay("wait 99\nstate before.json\nwait 1\nsnapshot first.png\n"
+                     "state first.json\nwait 3499\nstate early.json\nwait 1\n"
+                     "wait 84000\nstate last.json\nwait 3500\nstate wrapped.json\n"),
+              kReplayDone);
+    EXPECT_EQ(readState("before.json")["titlePicture"], 0);
+    EXPECT_EQ(readState("first.json")["titlePicture"], 1);
+    EXPECT_EQ(readState("early.json")["titlePicture"], 1);
+    EXPECT_EQ(readState("last.json")["titlePicture"], 26);
+    EXPECT_EQ(readState("wrapped.json")["titlePicture"], 0) << "the 28th name is never shown";
+    ASSERT_GE(messageCount(), 2);
+    EXPECT_STREQ(messageAt(0), "Can't open borders.dat; setup()");
+    EXPECT_STREQ(messageAt(1), "Can't open terrain.dat setup()");
+
+    if (std::ifstream("images/CHNGWALL.jpg").good()) {
+        DrawSurface* shot = loadSurfacePng("first.png");
+        ASSERT_NE(shot, nullptr);
+        EXPECT_EQ(readPixel(shot, 400, 300) & 0xF800, 0xF800) << "the red picture shows";
+        EXPECT_EQ(readPixel(shot, 400, 300) & 0x07E0, 0);
+        destroySurface(shot);
+    }
+}
+
+TEST(Replay, TitleScreenOverTheMap)
+{
+    ScratchFolder folder;
+    writeMapFixture();
+    clearMessages();
+    ASSERT_EQ(replay("snapshot front.png\nkey q\nsnapshot back.png\n"
+                     "click 60 15\nwait 400\nsnapshot running.png\nstate running.json\n"),
+              kReplayDone);
+    EXPECT_EQ(messageCount(), 0) << "the fixture's data files open";
+    // The title was drawn into both buffers: a flip shows the same picture.
+    for (const char* name : {"front.png", "back.png"}) {
+        DrawSurface* shot = loadSurfacePng(name);
+        ASSERT_NE(shot, nullptr);
+        EXPECT_EQ(readPixel(shot, 5, 590), 0) << name << ": the black title band";
+        EXPECT_EQ(readPixel(shot, 400, 61), 0x0013) << name << ": the sea of the map";
+        EXPECT_EQ(readPixel(shot, 5, 45), rgbTo565(makeRgb(0, 102, 41))) << name << ": map button";
+        destroySurface(shot);
+    }
+    // Running: Pause stands in place of Run, and the band is gone.
+    DrawSurface* shot = loadSurfacePng("running.png");
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(readPixel(shot, 400, 590), 0x0013);
+    destroySurface(shot);
+    EXPECT_EQ(readState("running.json")["year"], 202);
+}
+
+TEST(Replay, MalformedLinesNameTheirNumber)
+{
+    ScratchFolder folder;
+    const char* const bad[] = {"click 10\n", "key ABC\n", "wait -5\n", "jump 3\n",
+                               "snapshot\n", "click 1 y\n"};
+    for (const char* line : bad) {
+        ASSERT_EQ(replay(std::string("# fine\n\nwait 10\n") + line), kReplayMalformed) << line;
+        std::ifstream errors("errors.txt");
+        std::string message;
+        std::getline(errors, message);
+        EXPECT_NE(message.find("script.txt:4:"), std::string::npos) << message;
+    }
+    // The program itself exits 2 on such a line.
+    std::ofstream("bad.txt") << "wait x\n";
+    std::string command = std::string(VELTMAREN_BINARY_DIR) + "/veltmaren --replay bad.txt 2>/dev/null";
+    int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+TEST(FrameDriver, DisplayLossRedrawsTheScreenThatShowed)
+{
+    ScratchFolder folder;
+    useVirtualClock(0); // the missing data's messages pause on it
+    AppState app{};
+    ASSERT_TRUE(startAtlas(app, buttonTable, DisplayBackend::headless));
+    frameStep(app, buttonTable, historyHeadingText);
+    app.year = 120;
+    app.command = 2; // Run
+    controller(app, buttonTable);
+    ASSERT_EQ(app.playing, 1);
+    setSurfaceLost(primarySurface, true);
+    frameStep(app, buttonTable, historyHeadingText);
+    EXPECT_EQ(app.playing, 0) << "the animation stops after a display loss";
+    EXPECT_EQ(app.screenMode, 6);
+    EXPECT_EQ(app.previousScreenMode, 17) << "left through the passing redraw state";
+    EXPECT_EQ(app.command, 24);
+    EXPECT_EQ(app.year, 120);
+    EXPECT_FALSE(displayLost());
+    releaseDisplay();
+}
