@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "map/border_table.h"
+#include "map/palette.h"
 
 class OGRGeometry;
 class OGRPolygon;
@@ -29,7 +30,7 @@ inline constexpr int kCoastYear = -20000;   // extra coast runs, outline only
 inline constexpr int kRiverYear = -10000;
 
 // The neutral colour of land that no nation holds.
-inline constexpr int kNeutralColor = 170;
+inline constexpr int kNeutralColor = kColorUnheldLand;
 
 // One record as the generator builds it, before it is packed into the file.
 struct GenRecord {
