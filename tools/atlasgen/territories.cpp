@@ -419,8 +419,10 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
                 if (boxB.MinX > boxA.MaxX + kNeighbourDistance || boxA.MinX > boxB.MaxX + kNeighbourDistance ||
                     boxB.MinY > boxA.MaxY + kNeighbourDistance || boxA.MinY > boxB.MaxY + kNeighbourDistance)
                     continue;
-                if (shapeA->Distance(shapeB.get()) <= kNeighbourDistance) {
-                    polities[static_cast<std::size_t>(a)].neighbours.push_back(b);
+                std::vector<int>& known = polities[static_cast<std::size_t>(a)].neighbours;
+                if (std::find(known.begin(), known.end(), b) == known.end() &&
+                    shapeA->Distance(shapeB.get()) <= kNeighbourDistance) {
+                    known.push_back(b);
                     polities[static_cast<std::size_t>(b)].neighbours.push_back(a);
                 }
             }
