@@ -2,9 +2,13 @@
 #   make run    install what is missing, build, start the atlas
 #   make test   install what is missing, build, run every test (also under sanitizers)
 #   make bench  build and run the benchmarks
+#   make data   regenerate data/borders.dat and data/terrain.dat from the
+#               public sources (needs GDAL; SHARED_DATA=DIR to use other sources)
 JOBS ?= $(shell nproc)
+SHARED_DATA ?= ../shared/data
+ETOPO ?= /usr/share/ferret-vis/data/etopo5.cdf
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench clean data
 
 deps:
 	@scripts/install-deps
@@ -25,5 +29,11 @@ test: build
 bench: build
 	build/veltmaren_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+data:
+	@scripts/install-deps libgdal-dev ferret-datasets
+	@cmake -S . -B build-data -DCMAKE_BUILD_TYPE=Release -DVELTMAREN_DATA_TOOLS=ON -DVELTMAREN_BENCH=OFF >/dev/null
+	@cmake --build build-data -j $(JOBS) --target atlasgen
+	build-data/atlasgen --data $(SHARED_DATA) --etopo $(ETOPO) --out data
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-data

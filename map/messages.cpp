@@ -9,6 +9,7 @@
 #include "platform/display.h"
 #include "shell/app_state.h"
 #include "shell/bounded_text.h"
+#include "shell/display_loop.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void showMessage(AppState& app, const char* text)
     if (backBuffer != nullptr) {
         // On both buffers, so that it stands whichever is shown next.
         drawMessage(app, text, backBuffer);
-        flip();
+        flipScreen(app); // the drawn pointer, if any, shows on it too
         drawMessage(app, text, backBuffer);
     }
     sleepMilliseconds(1200);

@@ -61,7 +61,7 @@ void showEntry(AppState& app, const screens::PeriodEntry& entry)
 void nextEntry(AppState& app, ButtonTable& buttons)
 {
     screens::PeriodEntry entry{};
-    if (app.moreText == 1 && screens::periodEntry(app, app.listIndex, entry)) {
+    if (app.moreText == 1 && screens::historyRecord(app, app.selectedRecord, entry)) {
         // Page the text strip ten lines on before moving to the next period.
         app.firstShownLine += 10;
         app.moreText = app.firstShownLine + 20 < entry.firstLine + entry.lineCount ? 1 : 0;
@@ -100,8 +100,8 @@ void priorEntry(AppState& app, ButtonTable& buttons)
     paintMap(app, true);
     dress(app, buttons, 0, backBuffer);
     app.year = entry.startYear;
+    // historyStep stays 23, so that the next Prior steps one entry back.
     screens::showHistoryEntry(app, entry.kind == 40 ? 1 : 4);
-    app.historyStep = 22;
 }
 
 // After a step of the year: the map of the new year, then the prompt.
@@ -346,18 +346,15 @@ void controller(AppState& app, ButtonTable& buttons)
             flipScreen(app);
             return;
 
-        case 32: { // ShowInfoText
+        case 32: // ShowInfoText
             setScreen(app, buttons, kInfoText);
             drawButtons(app, buttons, backBuffer);
             screens::loadHistory(app, "InfoFull");
             app.periodPage = 0;
             screens::infoScreen(app, 3, backBuffer);
-            screens::PeriodEntry entry{};
-            if (screens::periodEntry(app, app.listIndex, entry))
-                showEntry(app, entry);
+            screens::infoTextPage(app, backBuffer);
             flipScreen(app);
             return;
-        }
 
         case 33: // OpenSettings
             setScreen(app, buttons, kSettingsMenu);

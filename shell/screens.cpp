@@ -34,12 +34,11 @@ void infoScreen(AppState&, int, DrawSurface*) {}
 void printOptions(AppState&, int, DrawSurface*) {}
 void loadHistory(AppState&, const char*) {}
 void loadGroupHistory(AppState&, int) {}
-bool periodEntry(const AppState&, int, PeriodEntry&) { return false; }
-bool historyRecord(const AppState&, int, PeriodEntry&) { return false; }
 void showHistoryEntry(AppState&, int) {}
 void historyPage(AppState&, int, DrawSurface*) {}
 void historyHeading(AppState&, int, char*, DrawSurface*) {}
 void historyTextStrip(AppState&, int, DrawSurface*) {}
+void infoTextPage(AppState&, DrawSurface*) {}
 void nationSearchKey(AppState&, int) {}
 void printJob(AppState&, const char*) {}
 void controlEdit(AppState&) {}

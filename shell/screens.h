@@ -56,6 +56,10 @@ void historyPage(AppState& app, int mode, DrawSurface* surface);
 void historyHeading(AppState& app, int mode, char* headingText, DrawSurface* surface);
 void historyTextStrip(AppState& app, int mode, DrawSurface* surface);
 
+// The information text: entry listIndex of the loaded "InfoFull" on its
+// own page (not on the map: the map year and the player stay as they are).
+void infoTextPage(AppState& app, DrawSurface* surface);
+
 // The nation search takes every key on the animations menu.
 void nationSearchKey(AppState& app, int key);
 

@@ -35,10 +35,17 @@ TEST(Messages, ShownOnBothBuffersThenPause)
     EXPECT_GT(redPixels(backBuffer, app), 100) << "and on the buffer shown next";
     EXPECT_EQ(currentMilliseconds(), 2200u) << "then a pause of 1200 ms";
     EXPECT_STREQ(messageAt(0), "Can't open borders.dat; setup()");
+
+    // In the safe mouse mode the drawn pointer stays on the picture shown.
+    app.softwareCursor = 1;
+    app.cursorX = 400;
+    app.cursorY = 300;
+    showMessage(app, "Can't open terrain.dat setup()");
+    EXPECT_EQ(readPixel(primarySurface, 404, 300), 0xFFFF) << "the pointer's white arm";
     releaseDisplay();
 
     // Without a display (tools, loaders under test) only the log and the pause.
     showMessage(app, "Can't open terrain.dat setup()");
-    EXPECT_EQ(messageCount(), 2);
-    EXPECT_EQ(currentMilliseconds(), 3400u);
+    EXPECT_EQ(messageCount(), 3);
+    EXPECT_EQ(currentMilliseconds(), 4600u);
 }
