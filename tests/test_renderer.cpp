@@ -277,15 +277,6 @@ TEST(Renderer, LostLayersAndDamagedRecords)
     ASSERT_EQ(paintNations(app, borderTable, 1000, 4000, layers.map), 0);
     EXPECT_EQ(app.nextRecord, kBorderPaintLimit);
 
-    // A relief file of the wrong size, short or long, is drawn safely.
-    writeFileBytes("terrain.dat", std::vector<std::uint8_t>(1000, 150));
-    terrainMap = TerrainMap{};
-    EXPECT_EQ(loadTerrain(app, terrainMap), 1000);
-    EXPECT_EQ(paintTerrain(app, terrainMap, layers.overlay), 0);
-    writeFileBytes("terrain.dat", std::vector<std::uint8_t>(2000000, 90));
-    EXPECT_EQ(loadTerrain(app, terrainMap), kTerrainRows * kTerrainColumns);
-    EXPECT_EQ(paintTerrain(app, terrainMap, layers.overlay), 0);
-
     // A table without any end mark never paints slot 1097 or beyond.
     for (int i = app.firstNationRecord; i < kBorderSlots; ++i)
         borderTable[static_cast<std::size_t>(i)].STARTYR = 100;
