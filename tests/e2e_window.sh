@@ -9,38 +9,12 @@ set -u
 program=$1
 data=${2:-}
 
-for tool in Xvfb openbox xdotool import convert; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_screen.sh"
+need_tools Xvfb openbox xdotool import convert
+start_screen e2e
 
-work=$(mktemp -d /tmp/veltmaren-e2e-XXXXXX)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-export SDL_VIDEODRIVER=x11
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 0.5
-
-mkdir -p "$work/run"
 [ -n "$data" ] && cp "$data"/borders.dat "$data"/terrain.dat "$work/run/" 2>/dev/null
-# Leak reports of the X and font libraries are not the atlas's.
-(cd "$work/run" && ASAN_OPTIONS=detect_leaks=0 exec "$program") >"$work/program.log" 2>&1 &
-program_pid=$!
-
-window=$(timeout 20 xdotool search --sync --name '^Veltmaren$' | head -n 1)
-[ -n "$window" ] || { echo "no window appeared"; cat "$work/program.log"; exit 1; }
+start_program "$program"
 
 # The colour of the screenshot at (x, y) as "r,g,b".
 pixel_at() {
@@ -74,20 +48,5 @@ fi
 [ -n "$seen" ] || { echo "the map did not show (pixel $pixel)"; cat "$work/program.log"; exit 1; }
 echo "map shown: sea pixel $seen"
 
-timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1
-timeout 5 xdotool key --clearmodifiers Escape
-status=""
-for _ in $(seq 50); do
-  if ! kill -0 "$program_pid" 2>/dev/null; then
-    wait "$program_pid"; status=$?
-    break
-  fi
-  sleep 0.1
-done
-if [ -z "$status" ]; then
-  echo "the program did not end after Escape"
-  kill "$program_pid"
-  exit 1
-fi
-[ "$status" -eq 0 ] || { echo "exit code $status"; cat "$work/program.log"; exit 1; }
+escape_ends_with_zero
 echo "ended with exit code 0"
