@@ -40,6 +40,24 @@ void dress(AppState& app, ButtonTable& buttons, int status, DrawSurface* surface
         statusLine(app, status, surface);
 }
 
+// The map of the year from the first nation record, dressed with the Run
+// prompt, and shown.
+void showMap(AppState& app, ButtonTable& buttons)
+{
+    paintMap(app, true);
+    dress(app, buttons, 201, backBuffer);
+    flipScreen(app);
+}
+
+// Leaves the map for a page of its own: the animation stops, and the band
+// of the new screen goes into backBuffer for the page to be drawn over.
+void openPage(AppState& app, ButtonTable& buttons, int screen)
+{
+    app.playing = 0;
+    setScreen(app, buttons, screen);
+    drawButtons(app, buttons, backBuffer);
+}
+
 // The End sign in place of the heading box, shown at once, then a pause.
 void showEndSign(AppState& app, ButtonTable& buttons)
 {
@@ -108,8 +126,7 @@ void priorEntry(AppState& app, ButtonTable& buttons)
 void showSteppedYear(AppState& app, ButtonTable& buttons, bool fromFirst)
 {
     paintMap(app, fromFirst);
-    drawButtons(app, buttons, backBuffer);
-    yearReadout(app, buttons, app.year, backBuffer);
+    dress(app, buttons, 0, backBuffer);
     flipScreen(app);
     if (app.playing == 1) {
         statusLine(app, 202, backBuffer);
@@ -198,8 +215,7 @@ void controller(AppState& app, ButtonTable& buttons)
                 app.year = 1000;
                 app.playing = 0;
                 setScreen(app, buttons, kRegionMap);
-                drawButtons(app, buttons, backBuffer);
-                yearReadout(app, buttons, app.year, backBuffer);
+                dress(app, buttons, 0, backBuffer);
                 flipScreen(app);
             }
             showSteppedYear(app, buttons, false);
@@ -244,9 +260,7 @@ void controller(AppState& app, ButtonTable& buttons)
             return;
 
         case 19: // OpenMenu
-            app.playing = 0;
-            setScreen(app, buttons, kAnimationsMenu);
-            drawButtons(app, buttons, backBuffer);
+            openPage(app, buttons, kAnimationsMenu);
             screens::groupMenu(app, 1, backBuffer);
             flipScreen(app);
             return;
@@ -271,9 +285,7 @@ void controller(AppState& app, ButtonTable& buttons)
             return;
 
         case 22: // OpenPeriods
-            app.playing = 0;
-            setScreen(app, buttons, kPeriodPage);
-            drawButtons(app, buttons, backBuffer);
+            openPage(app, buttons, kPeriodPage);
             screens::loadGroupHistory(app, app.animationId);
             screens::periodChooser(app, 1, backBuffer);
             return;
@@ -288,12 +300,8 @@ void controller(AppState& app, ButtonTable& buttons)
             app.playing = 0;
             setScreen(app, buttons, kRegionMap);
             rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
-            paintMap(app, true);
-            dress(app, buttons, 201, backBuffer);
-            flipScreen(app);
-            paintMap(app, true);
-            dress(app, buttons, 201, backBuffer);
-            flipScreen(app);
+            showMap(app, buttons);
+            showMap(app, buttons); // into the other buffer too
             return;
 
         case 26: { // ShowHistoryMap
@@ -322,9 +330,7 @@ void controller(AppState& app, ButtonTable& buttons)
             app.inputLocked = 1;
             if (app.animationId <= 10) {
                 setScreen(app, buttons, kRegionMap);
-                paintMap(app, true);
-                dress(app, buttons, 201, backBuffer);
-                flipScreen(app);
+                showMap(app, buttons);
             } else {
                 screens::loadGroupHistory(app, app.animationId);
                 setScreen(app, buttons, kHistoryMap);
@@ -339,9 +345,7 @@ void controller(AppState& app, ButtonTable& buttons)
             return;
 
         case 29: // OpenInfo
-            app.playing = 0;
-            setScreen(app, buttons, kInfoScreen);
-            drawButtons(app, buttons, backBuffer);
+            openPage(app, buttons, kInfoScreen);
             screens::infoScreen(app, 1, backBuffer);
             flipScreen(app);
             return;
@@ -410,9 +414,7 @@ void controller(AppState& app, ButtonTable& buttons)
             return;
 
         case 44: // OpenLanguage
-            app.playing = 0;
-            setScreen(app, buttons, kLanguageChoice);
-            drawButtons(app, buttons, backBuffer);
+            openPage(app, buttons, kLanguageChoice);
             languageScreen(app, backBuffer, 1);
             flipScreen(app);
             return;
