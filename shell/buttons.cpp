@@ -44,6 +44,14 @@ void showRows(ButtonTable& buttons, int first, int last, int flag)
         buttons[row].visible = flag;
 }
 
+// The rows every screen starts with: map, year, i, the close box and the
+// year box.
+void showStandingRows(ButtonTable& buttons)
+{
+    for (int row : {10, 12, 14, 15, 27})
+        buttons[row].visible = 1;
+}
+
 } // namespace
 
 void buildButtonTable(AppState& app, ButtonTable& buttons)
@@ -198,11 +206,7 @@ void buildButtonTable(AppState& app, ButtonTable& buttons)
     // The band itself, painted first as the background of all rows.
     setRow(buttons, kButtonBand, "", {0, 0, W, mapTop}, kBandColor, f4, 0, 0);
 
-    buttons[10].visible = 1;
-    buttons[12].visible = 1;
-    buttons[14].visible = 1;
-    buttons[15].visible = 1;
-    buttons[27].visible = 1;
+    showStandingRows(buttons);
 }
 
 void setVisibility(const AppState& app, ButtonTable& buttons, int screen)
@@ -217,8 +221,7 @@ void setVisibility(const AppState& app, ButtonTable& buttons, int screen)
     showRows(buttons, 33, 36, 0);
     buttons[40].visible = 0;
     showRows(buttons, 44, 72, 0);
-    for (int row : {10, 12, 14, 15, 27})
-        buttons[row].visible = 1;
+    showStandingRows(buttons);
 
     auto player = [&] {
         showRows(buttons, 7, 8, 1);
