@@ -241,21 +241,18 @@ int runReplay(AppState& app, ButtonTable& buttons, const char* scriptPath, std::
             }
             break;
         case StepKind::snapshot:
-            if (!saveSurfacePng(primarySurface, step.text.c_str())) {
+        case StepKind::state: {
+            const bool written = step.kind == StepKind::snapshot
+                                     ? saveSurfacePng(primarySurface, step.text.c_str())
+                                     : writeStateJson(app, step.text.c_str());
+            if (!written) {
                 std::fprintf(errors, "%s:%d: cannot write %s\n", scriptPath, step.line,
                              step.text.c_str());
                 releaseDisplay();
                 return kReplayFailed;
             }
             break;
-        case StepKind::state:
-            if (!writeStateJson(app, step.text.c_str())) {
-                std::fprintf(errors, "%s:%d: cannot write %s\n", scriptPath, step.line,
-                             step.text.c_str());
-                releaseDisplay();
-                return kReplayFailed;
-            }
-            break;
+        }
         }
         if (quit)
             return kReplayDone;
