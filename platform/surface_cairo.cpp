@@ -86,17 +86,26 @@ cairo_t* vectorContext(DrawContext* context)
     return context->cr;
 }
 
-// Fills [left, right) x [top, bottom), clipped; callers pass any rectangle.
-void fillSpanRect(DrawSurface* surface, int left, int top, int right, int bottom,
-                  std::uint16_t pixel)
+// Clips [left, right) x [top, bottom) to the surface; false when nothing of
+// it is left to draw.
+bool clipToSurface(const DrawSurface* surface, int& left, int& top, int& right, int& bottom)
 {
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, surface->width);
     bottom = std::min(bottom, surface->height);
+    return left < right && top < bottom;
+}
+
+// Fills [left, right) x [top, bottom), clipped; callers pass any rectangle.
+void fillSpanRect(DrawSurface* surface, int left, int top, int right, int bottom,
+                  std::uint16_t pixel)
+{
+    if (!clipToSurface(surface, left, top, right, bottom))
+        return;
     for (int y = top; y < bottom; ++y) {
         std::uint16_t* row = surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->stride;
-        std::fill(row + left, row + std::max(left, right), pixel);
+        std::fill(row + left, row + right, pixel);
     }
 }
 
@@ -104,10 +113,8 @@ void fillSpanRect(DrawSurface* surface, int left, int top, int right, int bottom
 void hatchSpanRect(DrawSurface* surface, int left, int top, int right, int bottom, int style,
                    std::uint16_t pixel)
 {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, surface->width);
-    bottom = std::min(bottom, surface->height);
+    if (!clipToSurface(surface, left, top, right, bottom))
+        return;
     for (int y = top; y < bottom; ++y) {
         std::uint16_t* row = surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->stride;
         for (int x = left; x < right; ++x)
