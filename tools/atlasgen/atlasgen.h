@@ -7,12 +7,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "map/border_table.h"
 #include "map/palette.h"
 
+class GDALDataset;
 class OGRGeometry;
 class OGRPolygon;
 class OGRMultiPolygon;
@@ -73,8 +75,16 @@ void collectPolygons(const OGRGeometry* geometry, std::vector<OGRPolygon*>& out)
 // Area in square degrees of a geometry's polygons (0 for others).
 double areaOf(const OGRGeometry* geometry);
 
-// The window box as a polygon (caller owns it).
+// A box as a polygon (caller owns it).
 OGRPolygon* makeBox(double west, double south, double east, double north);
+
+// The atlas window (kWindowWest .. kWindowNorth) as a polygon, which every
+// source is clipped to.
+std::unique_ptr<OGRPolygon> makeWindow();
+
+// Opens a vector source file for reading; null, with the reason on stderr,
+// when it cannot be opened.
+std::unique_ptr<GDALDataset> openVectorSource(const std::string& path);
 
 // Simplifies a hole-free polygon and cuts it into pieces until each encodes
 // to at most maxPoints stored points. The tolerance starts at baseTolerance

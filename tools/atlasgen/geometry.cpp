@@ -1,8 +1,10 @@
-// Point encoding and the polygon helpers shared by the land and territory
-// builders.
+// Point encoding, the polygon helpers and the opening of sources, shared by
+// the land, river and territory builders.
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
+#include <gdal_priv.h>
 #include <ogr_geometry.h>
 
 #include "map/projection.h"
@@ -95,6 +97,21 @@ OGRPolygon* makeBox(double west, double south, double east, double north)
     auto* box = new OGRPolygon;
     box->addRingDirectly(ring);
     return box;
+}
+
+std::unique_ptr<OGRPolygon> makeWindow()
+{
+    return std::unique_ptr<OGRPolygon>(
+        makeBox(kWindowWest, kWindowSouth, kWindowEast, kWindowNorth));
+}
+
+std::unique_ptr<GDALDataset> openVectorSource(const std::string& path)
+{
+    std::unique_ptr<GDALDataset> dataset(
+        GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    if (!dataset)
+        std::fprintf(stderr, "atlasgen: cannot open %s\n", path.c_str());
+    return dataset;
 }
 
 // Encodes the exterior ring of a polygon as a filled record's points.

@@ -76,12 +76,9 @@ bool readPolygons(const std::string& path, const OGRPolygon& window,
                   std::vector<OGRPolygon*>& out, const char* nameField,
                   std::vector<std::string>* names)
 {
-    std::unique_ptr<GDALDataset> dataset(
-        GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
-    if (!dataset) {
-        std::fprintf(stderr, "atlasgen: cannot open %s\n", path.c_str());
+    std::unique_ptr<GDALDataset> dataset = openVectorSource(path);
+    if (!dataset)
         return false;
-    }
     OGRLayer* layer = dataset->GetLayer(0);
     layer->ResetReading();
     while (OGRFeature* feature = layer->GetNextFeature()) {
@@ -262,8 +259,7 @@ void cutPiece(const OGRPolygon& polygon, Cuts& cuts, std::vector<GenRecord>& lan
 bool buildLand(const Sources& sources, std::vector<GenRecord>& records, OGRGeometry*& landOut,
                BuildReport& report)
 {
-    std::unique_ptr<OGRPolygon> window(
-        makeBox(kWindowWest, kWindowSouth, kWindowEast, kWindowNorth));
+    std::unique_ptr<OGRPolygon> window = makeWindow();
     std::vector<OGRPolygon*> landPolygons;
     if (!readPolygons(sources.dataDir + "/naturalearth/ne_50m_land.geojson", *window,
                       landPolygons, nullptr, nullptr))

@@ -140,14 +140,10 @@ void joinRiverPieces(std::vector<std::vector<LonLat>>& lines)
 bool buildRivers(const Sources& sources, std::vector<GenRecord>& records, BuildReport& report)
 {
     std::string path = sources.dataDir + "/naturalearth/ne_50m_rivers_lake_centerlines.geojson";
-    std::unique_ptr<GDALDataset> dataset(
-        GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
-    if (!dataset) {
-        std::fprintf(stderr, "atlasgen: cannot open %s\n", path.c_str());
+    std::unique_ptr<GDALDataset> dataset = openVectorSource(path);
+    if (!dataset)
         return false;
-    }
-    std::unique_ptr<OGRPolygon> window(
-        makeBox(kWindowWest, kWindowSouth, kWindowEast, kWindowNorth));
+    std::unique_ptr<OGRPolygon> window = makeWindow();
     constexpr std::size_t riverCount = sizeof kRivers / sizeof kRivers[0];
     std::vector<std::vector<std::vector<LonLat>>> lines(riverCount);
     OGRLayer* layer = dataset->GetLayer(0);

@@ -340,8 +340,7 @@ int makeNeutralFills(const std::vector<Part>& parts, const OGRGeometry& landCove
 bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots,
                       std::vector<GenRecord>& records, BuildReport& report)
 {
-    std::unique_ptr<OGRPolygon> window(
-        makeBox(kWindowWest, kWindowSouth, kWindowEast, kWindowNorth));
+    std::unique_ptr<OGRPolygon> window = makeWindow();
     std::unique_ptr<OGRGeometry> interior(land.Buffer(-kGrowth, 3));
     std::unique_ptr<OGRGeometry> coarseLand(land.SimplifyPreserveTopology(0.05));
     std::unique_ptr<OGRGeometry> landCover(coarseLand->Buffer(0.05, 2));
@@ -352,12 +351,9 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
     for (int s = 0; s < kSnapshotCount; ++s) {
         std::string path = sources.dataDir + "/historical-basemaps/world_" +
                            kSnapshots[s].file + ".geojson";
-        std::unique_ptr<GDALDataset> dataset(
-            GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
-        if (!dataset) {
-            std::fprintf(stderr, "atlasgen: cannot open %s\n", path.c_str());
+        std::unique_ptr<GDALDataset> dataset = openVectorSource(path);
+        if (!dataset)
             return false;
-        }
         // The polygons of each polity in this snapshot, by polity id.
         std::map<int, OGRMultiPolygon> shapes;
         OGRLayer* layer = dataset->GetLayer(0);
