@@ -60,6 +60,34 @@ TEST(AtlasgenEncoding, PointsRoundToStoredUnitsAndRepeatsGo)
     EXPECT_EQ(line.x.size(), 3u);
 }
 
+TEST(AtlasgenEncoding, LongLinesSplitIntoRecordsThatShareTheirEnds)
+{
+    GenRecord line;
+    line.color = 73;
+    line.label = "Nile";
+    for (int i = 0; i < 2 * kBorderPoints; ++i) {
+        line.x.push_back(static_cast<std::int16_t>(i));
+        line.y.push_back(static_cast<std::int16_t>(-i));
+    }
+    std::vector<GenRecord> pieces = splitLine(line);
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[0].x.size(), static_cast<std::size_t>(kBorderPoints));
+    EXPECT_EQ(pieces[1].x.front(), pieces[0].x.back()) << "no gap between the pieces";
+    EXPECT_EQ(pieces[1].y.front(), pieces[0].y.back());
+    ASSERT_EQ(pieces[2].x.size(), 2u);
+    EXPECT_EQ(pieces[2].x.back(), line.x.back());
+    EXPECT_EQ(pieces[2].y.back(), line.y.back());
+    EXPECT_EQ(pieces[2].color, 73);
+    EXPECT_EQ(pieces[2].label, "Nile");
+
+    line.x.resize(kBorderPoints);
+    line.y.resize(kBorderPoints);
+    EXPECT_EQ(splitLine(line).size(), 1u) << "a line that fits stays whole";
+    line.x.resize(1);
+    line.y.resize(1);
+    EXPECT_TRUE(splitLine(line).empty()) << "a single point is no line";
+}
+
 TEST(AtlasgenEncoding, PolygonsFitRecordsWithoutLosingArea)
 {
     // A smooth circle of 2000 vertices simplifies into one record.

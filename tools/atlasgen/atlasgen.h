@@ -65,6 +65,12 @@ double decodeLat(std::int16_t mercY);
 // point is left out when dropClosing is set.
 void appendEncoded(GenRecord& record, const std::vector<LonLat>& points, bool dropClosing);
 
+// Cuts an encoded line into pieces of at most kBorderPoints points, each
+// starting on the last point of the one before, so that the pieces draw as
+// one line. Every piece keeps the line's other fields; a line of fewer than
+// two points gives none.
+std::vector<GenRecord> splitLine(const GenRecord& line);
+
 // The vertices of a polygon's exterior ring (closing point included).
 std::vector<LonLat> exteriorPoints(const OGRPolygon& polygon);
 

@@ -1,5 +1,6 @@
 // Point encoding, the polygon helpers and the opening of sources, shared by
 // the land, river and territory builders.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -46,6 +47,24 @@ void appendEncoded(GenRecord& record, const std::vector<LonLat>& points, bool dr
             record.y.pop_back();
         }
     }
+}
+
+std::vector<GenRecord> splitLine(const GenRecord& line)
+{
+    GenRecord fields = line;
+    fields.x.clear();
+    fields.y.clear();
+    std::vector<GenRecord> pieces;
+    for (std::size_t from = 0; from + 1 < line.x.size(); from += kBorderPoints - 1) {
+        std::size_t to = std::min(line.x.size(), from + kBorderPoints);
+        GenRecord piece = fields;
+        piece.x.assign(line.x.begin() + static_cast<long>(from),
+                       line.x.begin() + static_cast<long>(to));
+        piece.y.assign(line.y.begin() + static_cast<long>(from),
+                       line.y.begin() + static_cast<long>(to));
+        pieces.push_back(std::move(piece));
+    }
+    return pieces;
 }
 
 std::vector<LonLat> exteriorPoints(const OGRPolygon& polygon)

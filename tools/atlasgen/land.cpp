@@ -183,14 +183,7 @@ void emitPiece(const OGRPolygon& piece, const Cuts& cuts, std::vector<GenRecord>
         if (static_cast<int>(extra.x.size()) < kMinCoastRunPoints)
             continue;
         // A long stretch is split into pieces that fit a record.
-        for (std::size_t from = 0; from + 1 < extra.x.size();
-             from += kBorderPoints - 1) {
-            std::size_t to = std::min(extra.x.size(), from + kBorderPoints);
-            GenRecord part = extra;
-            part.x.assign(extra.x.begin() + static_cast<long>(from),
-                          extra.x.begin() + static_cast<long>(to));
-            part.y.assign(extra.y.begin() + static_cast<long>(from),
-                          extra.y.begin() + static_cast<long>(to));
+        for (GenRecord& part : splitLine(extra)) {
             part.color = static_cast<int>(part.x.size());
             coast.push_back(std::move(part));
         }

@@ -185,21 +185,13 @@ bool buildRivers(const Sources& sources, std::vector<GenRecord>& records, BuildR
             collectLines(simple.get(), simpleLines);
             for (const std::vector<LonLat>& simpleLine : simpleLines) {
                 GenRecord all;
+                all.startYear = kRiverYear;
+                all.endYear = kRiverYear;
+                all.action = 104;
+                all.color = 73;
+                all.label = kRivers[r].name;
                 appendEncoded(all, simpleLine, false);
-                if (all.x.size() < 2)
-                    continue;
-                for (std::size_t from = 0; from + 1 < all.x.size(); from += kBorderPoints - 1) {
-                    std::size_t to = std::min(all.x.size(), from + kBorderPoints);
-                    GenRecord record;
-                    record.startYear = kRiverYear;
-                    record.endYear = kRiverYear;
-                    record.action = 104;
-                    record.color = 73;
-                    record.label = kRivers[r].name;
-                    record.x.assign(all.x.begin() + static_cast<long>(from),
-                                    all.x.begin() + static_cast<long>(to));
-                    record.y.assign(all.y.begin() + static_cast<long>(from),
-                                    all.y.begin() + static_cast<long>(to));
+                for (GenRecord& record : splitLine(all)) {
                     records.push_back(std::move(record));
                     ++made;
                     ++report.riverRecords;
