@@ -92,6 +92,12 @@ std::unique_ptr<OGRPolygon> makeWindow();
 // when it cannot be opened.
 std::unique_ptr<GDALDataset> openVectorSource(const std::string& path);
 
+// The pieces of a polygon on the two sides of a straight cut at `at`, a
+// longitude when vertical, else a latitude; the sides overlap by overlap
+// degrees. The first side's pieces come first. Caller owns the pieces.
+std::vector<OGRPolygon*> cutAcross(const OGRPolygon& polygon, bool vertical, double at,
+                                   double overlap);
+
 // Simplifies a hole-free polygon and cuts it into pieces until each encodes
 // to at most maxPoints stored points. The tolerance starts at baseTolerance
 // and is doubled up to maxTolerance before a piece is cut in two. Pieces

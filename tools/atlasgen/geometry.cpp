@@ -141,37 +141,44 @@ static GenRecord encodeExterior(const OGRPolygon& polygon)
     return record;
 }
 
-// Cuts a polygon in two halves across its longer side, overlapping by
-// overlap degrees, and fits each half.
+std::vector<OGRPolygon*> cutAcross(const OGRPolygon& polygon, bool vertical, double at,
+                                   double overlap)
+{
+    OGREnvelope box;
+    polygon.getEnvelope(&box);
+    std::unique_ptr<OGRPolygon> first, second;
+    if (vertical) {
+        first.reset(makeBox(box.MinX - 1, box.MinY - 1, at + overlap, box.MaxY + 1));
+        second.reset(makeBox(at - overlap, box.MinY - 1, box.MaxX + 1, box.MaxY + 1));
+    } else {
+        first.reset(makeBox(box.MinX - 1, box.MinY - 1, box.MaxX + 1, at + overlap));
+        second.reset(makeBox(box.MinX - 1, at - overlap, box.MaxX + 1, box.MaxY + 1));
+    }
+    std::vector<OGRPolygon*> pieces;
+    for (OGRPolygon* half : {first.get(), second.get()}) {
+        std::unique_ptr<OGRGeometry> part(polygon.Intersection(half));
+        collectPolygons(part.get(), pieces);
+    }
+    return pieces;
+}
+
+// Cuts a polygon in two halves across its longer side, overlapping by a
+// hair, and fits each half.
 static void splitAndFit(const OGRPolygon& polygon, double baseTolerance, double maxTolerance,
                         int maxPoints, std::vector<GenRecord>& out)
 {
     OGREnvelope box;
     polygon.getEnvelope(&box);
-    constexpr double overlap = 0.02;
-    std::unique_ptr<OGRPolygon> first, second;
-    if (box.MaxX - box.MinX >= box.MaxY - box.MinY) {
-        double mid = (box.MinX + box.MaxX) / 2.0;
-        first.reset(makeBox(box.MinX - 1, box.MinY - 1, mid + overlap, box.MaxY + 1));
-        second.reset(makeBox(mid - overlap, box.MinY - 1, box.MaxX + 1, box.MaxY + 1));
-    } else {
-        double mid = (box.MinY + box.MaxY) / 2.0;
-        first.reset(makeBox(box.MinX - 1, box.MinY - 1, box.MaxX + 1, mid + overlap));
-        second.reset(makeBox(box.MinX - 1, mid - overlap, box.MaxX + 1, box.MaxY + 1));
-    }
-    for (OGRPolygon* half : {first.get(), second.get()}) {
-        std::unique_ptr<OGRGeometry> part(polygon.Intersection(half));
-        std::vector<OGRPolygon*> pieces;
-        collectPolygons(part.get(), pieces);
-        for (OGRPolygon* piece : pieces) {
-            if (piece->get_Area() > 1e-6) {
-                std::vector<GenRecord> fitted =
-                    fitPolygon(*piece, baseTolerance, maxTolerance, maxPoints);
-                for (GenRecord& record : fitted)
-                    out.push_back(std::move(record));
-            }
-            delete piece;
+    const bool vertical = box.MaxX - box.MinX >= box.MaxY - box.MinY;
+    const double mid = vertical ? (box.MinX + box.MaxX) / 2.0 : (box.MinY + box.MaxY) / 2.0;
+    for (OGRPolygon* piece : cutAcross(polygon, vertical, mid, 0.02)) {
+        if (piece->get_Area() > 1e-6) {
+            std::vector<GenRecord> fitted =
+                fitPolygon(*piece, baseTolerance, maxTolerance, maxPoints);
+            for (GenRecord& record : fitted)
+                out.push_back(std::move(record));
         }
+        delete piece;
     }
 }
 

@@ -227,23 +227,12 @@ void cutPiece(const OGRPolygon& polygon, Cuts& cuts, std::vector<GenRecord>& lan
     // Round the cut to a stored unit so that both sides encode alike.
     at = std::round(at * 100.0) / 100.0;
     (vertical ? cuts.lon : cuts.lat).push_back(at);
-    std::unique_ptr<OGRPolygon> first, second;
-    if (vertical) {
-        first.reset(makeBox(box.MinX - 1, box.MinY - 1, at, box.MaxY + 1));
-        second.reset(makeBox(at, box.MinY - 1, box.MaxX + 1, box.MaxY + 1));
-    } else {
-        first.reset(makeBox(box.MinX - 1, box.MinY - 1, box.MaxX + 1, at));
-        second.reset(makeBox(box.MinX - 1, at, box.MaxX + 1, box.MaxY + 1));
-    }
-    for (OGRPolygon* half : {first.get(), second.get()}) {
-        std::unique_ptr<OGRGeometry> part(polygon.Intersection(half));
-        std::vector<OGRPolygon*> pieces;
-        collectPolygons(part.get(), pieces);
-        for (OGRPolygon* piece : pieces) {
-            if (piece->get_Area() > 1e-5)
-                cutPiece(*piece, cuts, land, coast);
-            delete piece;
-        }
+    // No overlap: the edges the cut makes must lie on the recorded line, so
+    // that they are told apart from coast.
+    for (OGRPolygon* piece : cutAcross(polygon, vertical, at, 0.0)) {
+        if (piece->get_Area() > 1e-5)
+            cutPiece(*piece, cuts, land, coast);
+        delete piece;
     }
 }
 
