@@ -27,17 +27,6 @@ double recordArea(const GenRecord& record)
     return std::fabs(area) / 2.0;
 }
 
-OGRPolygon ringPolygon(const std::vector<LonLat>& points)
-{
-    auto* ring = new OGRLinearRing;
-    for (const LonLat& point : points)
-        ring->addPoint(point.lon, point.lat);
-    ring->closeRings();
-    OGRPolygon polygon;
-    polygon.addRingDirectly(ring);
-    return polygon;
-}
-
 TEST(AtlasgenEncoding, PointsRoundToStoredUnitsAndRepeatsGo)
 {
     EXPECT_EQ(encodeLon(12.345), 1235);  // 1234.5 rounds away from zero

@@ -71,6 +71,9 @@ void appendEncoded(GenRecord& record, const std::vector<LonLat>& points, bool dr
 // two points gives none.
 std::vector<GenRecord> splitLine(const GenRecord& line);
 
+// The polygon whose outline runs through points, closed if they are not.
+OGRPolygon ringPolygon(const std::vector<LonLat>& points);
+
 // The vertices of a polygon's exterior ring (closing point included).
 std::vector<LonLat> exteriorPoints(const OGRPolygon& polygon);
 

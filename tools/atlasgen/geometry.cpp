@@ -67,6 +67,17 @@ std::vector<GenRecord> splitLine(const GenRecord& line)
     return pieces;
 }
 
+OGRPolygon ringPolygon(const std::vector<LonLat>& points)
+{
+    auto* ring = new OGRLinearRing;
+    for (const LonLat& point : points)
+        ring->addPoint(point.lon, point.lat);
+    ring->closeRings();
+    OGRPolygon polygon;
+    polygon.addRingDirectly(ring);
+    return polygon;
+}
+
 std::vector<LonLat> exteriorPoints(const OGRPolygon& polygon)
 {
     std::vector<LonLat> points;

@@ -268,18 +268,13 @@ bool buildLand(const Sources& sources, std::vector<GenRecord>& records, OGRGeome
     // century (the Ustyurt cliffs in the west, the Amu Darya delta in the
     // south), joined with the hull of the remnants.
     if (!aral.IsEmpty()) {
-        static const LonLat shore[] = {
+        const std::vector<LonLat> shore = {
             {58.35, 45.95}, {58.30, 44.60}, {58.45, 43.75}, {58.90, 43.55}, {59.40, 43.70},
             {59.90, 43.90}, {60.30, 44.20}, {60.90, 44.50}, {61.40, 45.00}, {61.55, 45.60},
             {61.40, 46.10}, {61.70, 46.40}, {61.50, 46.80}, {60.80, 46.85}, {60.10, 46.70},
             {59.70, 46.30}, {59.10, 46.15}, {58.70, 46.20},
         };
-        auto* ring = new OGRLinearRing;
-        for (const LonLat& point : shore)
-            ring->addPoint(point.lon, point.lat);
-        ring->closeRings();
-        OGRPolygon history;
-        history.addRingDirectly(ring);
+        OGRPolygon history = ringPolygon(shore);
         std::unique_ptr<OGRGeometry> hull(aral.ConvexHull());
         std::unique_ptr<OGRGeometry> sea(hull->Union(&history));
         std::vector<OGRPolygon*> pieces;

@@ -251,12 +251,10 @@ void chooseColours(std::vector<Polity>& polities)
 void addRecordPolygons(const std::vector<GenRecord>& records, OGRMultiPolygon& out)
 {
     for (const GenRecord& record : records) {
-        auto* ring = new OGRLinearRing;
+        std::vector<LonLat> points;
         for (std::size_t i = 0; i < record.x.size(); ++i)
-            ring->addPoint(record.x[i] / 100.0, decodeLat(record.y[i]));
-        ring->closeRings();
-        OGRPolygon polygon;
-        polygon.addRingDirectly(ring);
+            points.push_back({record.x[i] / 100.0, decodeLat(record.y[i])});
+        OGRPolygon polygon = ringPolygon(points);
         if (!polygon.IsValid()) {
             std::unique_ptr<OGRGeometry> fixed(polygon.Buffer(0.0));
             std::vector<OGRPolygon*> pieces;
