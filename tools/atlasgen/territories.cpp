@@ -46,6 +46,14 @@ const Snapshot kSnapshots[] = {
 constexpr int kSnapshotCount = sizeof kSnapshots / sizeof kSnapshots[0];
 constexpr int kLastYear = 1000;
 
+// Gives a record the years of snapshot s: from its year to the year before
+// the next snapshot, the last one to the end of the atlas.
+void setSnapshotYears(GenRecord& record, int s)
+{
+    record.startYear = kSnapshots[s].year;
+    record.endYear = s + 1 < kSnapshotCount ? kSnapshots[s + 1].year - 1 : kLastYear;
+}
+
 // How far territories grow towards the coast, in degrees.
 constexpr double kGrowth = 0.6;
 // Parts smaller than this (square degrees) are never kept.
@@ -113,6 +121,12 @@ struct Part {
     bool kept = false;
 };
 
+// A correction with no snapshot named applies in every snapshot.
+bool appliesIn(const char* fixSnapshot, const char* snapshot)
+{
+    return fixSnapshot[0] == '\0' || std::strcmp(fixSnapshot, snapshot) == 0;
+}
+
 std::string trimmed(const std::string& text)
 {
     std::size_t first = text.find_first_not_of(' ');
@@ -128,8 +142,7 @@ std::string atlasName(const char* snapshot, const std::string& name)
     std::string fixed = name;
     for (int i = 0; i < nameFixCount; ++i) {
         const NameFix& fix = nameFixes[i];
-        if ((fix.snapshot[0] == '\0' || std::strcmp(fix.snapshot, snapshot) == 0) &&
-            fixed == fix.source)
+        if (appliesIn(fix.snapshot, snapshot) && fixed == fix.source)
             fixed = fix.atlas;
     }
     return fixed;
@@ -146,9 +159,8 @@ std::string fixPartName(const char* snapshot, const std::string& name, const OGR
     double lon = (box.MinX + box.MaxX) / 2.0, lat = (box.MinY + box.MaxY) / 2.0;
     for (int i = 0; i < placeFixCount; ++i) {
         const PlaceFix& fix = placeFixes[i];
-        if ((fix.snapshot[0] == '\0' || std::strcmp(fix.snapshot, snapshot) == 0) &&
-            name == fix.source && lon >= fix.west && lon <= fix.east && lat >= fix.south &&
-            lat <= fix.north)
+        if (appliesIn(fix.snapshot, snapshot) && name == fix.source && lon >= fix.west &&
+            lon <= fix.east && lat >= fix.south && lat <= fix.north)
             return fix.atlas;
     }
     return name;
@@ -309,8 +321,7 @@ int makeNeutralFills(const std::vector<Part>& parts, const OGRGeometry& landCove
                 if (piece->get_Area() >= kMinNeutralArea) {
                     std::vector<GenRecord> fitted = fitPolygon(*piece, 0.2, 1.0, kBorderPoints);
                     for (GenRecord& record : fitted) {
-                        record.startYear = kSnapshots[s].year;
-                        record.endYear = s + 1 < kSnapshotCount ? kSnapshots[s + 1].year - 1 : kLastYear;
+                        setSnapshotYears(record, s);
                         record.color = kNeutralColor;
                         record.hatch = 10;
                         record.label = "neutral";
@@ -515,8 +526,7 @@ bool buildTerritories(const Sources& sources, const OGRGeometry& land, int slots
         for (std::size_t i : order) {
             const Polity& polity = polities[static_cast<std::size_t>(parts[i].polity)];
             for (GenRecord record : parts[i].records) {
-                record.startYear = kSnapshots[s].year;
-                record.endYear = s + 1 < kSnapshotCount ? kSnapshots[s + 1].year - 1 : kLastYear;
+                setSnapshotYears(record, s);
                 record.color = polity.color;
                 record.hatch = polity.people ? 2 : 10;
                 record.nation = polity.nation;
