@@ -77,6 +77,9 @@ OGRPolygon ringPolygon(const std::vector<LonLat>& points);
 // The vertices of a polygon's exterior ring (closing point included).
 std::vector<LonLat> exteriorPoints(const OGRPolygon& polygon);
 
+// The exterior ring of a polygon as a record's points (only x and y set).
+GenRecord encodeExterior(const OGRPolygon& polygon);
+
 // Appends every polygon of a Polygon, MultiPolygon or collection (other
 // geometry kinds are ignored), cloned, to out.
 void collectPolygons(const OGRGeometry* geometry, std::vector<OGRPolygon*>& out);

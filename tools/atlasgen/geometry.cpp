@@ -144,8 +144,7 @@ std::unique_ptr<GDALDataset> openVectorSource(const std::string& path)
     return dataset;
 }
 
-// Encodes the exterior ring of a polygon as a filled record's points.
-static GenRecord encodeExterior(const OGRPolygon& polygon)
+GenRecord encodeExterior(const OGRPolygon& polygon)
 {
     GenRecord record;
     appendEncoded(record, exteriorPoints(polygon), true);

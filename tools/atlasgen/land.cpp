@@ -190,18 +190,12 @@ void emitPiece(const OGRPolygon& piece, const Cuts& cuts, std::vector<GenRecord>
     }
 }
 
-int encodedCount(const OGRPolygon& polygon)
-{
-    GenRecord record;
-    appendEncoded(record, exteriorPoints(polygon), true);
-    return static_cast<int>(record.x.size());
-}
-
 // Cuts a polygon until every piece is hole-free and fits a record.
 void cutPiece(const OGRPolygon& polygon, Cuts& cuts, std::vector<GenRecord>& land,
               std::vector<GenRecord>& coast)
 {
-    if (polygon.getNumInteriorRings() == 0 && encodedCount(polygon) <= kLandPiecePoints) {
+    if (polygon.getNumInteriorRings() == 0 &&
+        static_cast<int>(encodeExterior(polygon).x.size()) <= kLandPiecePoints) {
         emitPiece(polygon, cuts, land, coast);
         return;
     }
