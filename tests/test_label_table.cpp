@@ -15,6 +15,7 @@
 #include "map/labels.h"
 #include "map/projection.h"
 #include "shell/app_state.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -138,11 +139,7 @@ TEST(LabelTable, MixOfDotsLevelsAndTrails)
 
 TEST(LabelTable, EveryNameHasYearsAPlaceOnTheWholeMapAndAHistory)
 {
-    AppState app{};
-    setDefaults(app);
-    app.mapTop = 58;
-    app.animationId = kDefaultMapView;
-    selectView(app, nullptr);
+    AppState app = viewState(kDefaultMapView);
     LabelTable labels = labelTable;
     mapLabels(app, historyTable, periodIndex, lineStore, nationGroupStart, labels, kLabelLayout,
               nullptr);

@@ -13,17 +13,14 @@
 #include "map/projection.h"
 #include "platform/surface.h"
 #include "shell/app_state.h"
+#include "tests/test_support.h"
 
 namespace {
 
 // The whole map (far view) or Europe (a close view) on 800 x 600.
 AppState mapState(int view)
 {
-    AppState app{};
-    setDefaults(app);
-    app.mapTop = 58;
-    app.animationId = view;
-    selectView(app, nullptr);
+    AppState app = viewState(view);
     app.year = 0;
     return app;
 }

@@ -6,18 +6,9 @@
 #include "content/history_table.h"
 #include "map/projection.h"
 #include "shell/app_state.h"
+#include "tests/test_support.h"
 
 namespace {
-
-AppState viewState(int animationId)
-{
-    AppState app{};
-    setDefaults(app);
-    app.mapTop = 58;
-    app.animationId = animationId;
-    selectView(app, nullptr);
-    return app;
-}
 
 TEST(Projection, MercatorValuesAndTruncation)
 {

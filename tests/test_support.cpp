@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "map/projection.h"
+#include "shell/app_state.h"
+
 ScratchFolder::ScratchFolder()
 {
     char here[4096];
@@ -25,6 +28,16 @@ ScratchFolder::~ScratchFolder()
         std::abort();
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
+}
+
+AppState viewState(int animationId)
+{
+    AppState app{};
+    setDefaults(app);
+    app.mapTop = 58;
+    app.animationId = animationId;
+    selectView(app, nullptr);
+    return app;
 }
 
 void writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
