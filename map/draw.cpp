@@ -7,8 +7,6 @@
 
 namespace {
 
-inline constexpr int kFontWeightBold = 700;
-
 TextAlign textAlign(int align)
 {
     if (align == kAlignCenter)
@@ -86,15 +84,23 @@ int textOut(AppState& app, const char* text, int x, int y, int height, int align
             drawText(context, text, x, y + 1, font, how, color);
             drawText(context, text, x + 1, y + 1, font, how, color);
         }
-    } else if (style == kTextOutlined) {
-        Rgb black = paletteColor(kColorBlack);
-        for (const auto& offset : kOutline)
-            drawText(context, text, x + offset[0], y + offset[1], font, how, black);
     }
-    drawText(context, text, x, y, font, how, color);
+    if (style == kTextOutlined)
+        outlinedText(context, text, x, y, font, how, color);
+    else
+        drawText(context, text, x, y, font, how, color);
     releaseContext(context);
     app.lastTextBottom = y + height;
     return 0;
+}
+
+void outlinedText(DrawContext* context, const char* text, int x, int y, Font font,
+                  TextAlign align, Rgb color)
+{
+    Rgb black = paletteColor(kColorBlack);
+    for (const auto& offset : kOutline)
+        drawText(context, text, x + offset[0], y + offset[1], font, align, black);
+    drawText(context, text, x, y, font, align, color);
 }
 
 int textInBox(AppState& app, const char* text, int left, int top, int right, int bottom,

@@ -9,13 +9,17 @@
 // ColorIndex values 0..215.
 #pragma once
 
+#include "platform/surface.h"
+
 struct AppState;
-struct DrawSurface;
 
 // Text alignment values of textOut and textInBox.
 inline constexpr int kAlignCenter = 8;
 inline constexpr int kAlignRight = 7;
 inline constexpr int kAlignLeft = 9;
+
+// The weight of the text of textOut and textInBox and of the map's names.
+inline constexpr int kFontWeightBold = 700;
 
 // Text styles of textOut.
 inline constexpr int kTextPlain = 0;
@@ -48,6 +52,12 @@ int paintRuledBackground(const AppState& app, int colorIndex, DrawSurface* surfa
 // y + height.
 int textOut(AppState& app, const char* text, int x, int y, int height, int align, int colorIndex,
             int style, DrawSurface* surface);
+
+// Text with its top at y, outlined in black, in color, on a drawing context
+// the caller holds: the label passes draw many names on one context. What
+// textOut style 2 draws.
+void outlinedText(DrawContext* context, const char* text, int x, int y, Font font,
+                  TextAlign align, Rgb color);
 
 // Bold text at the top of the box, aligned by align (8 centre, 7 right,
 // anything else left), broken only at its own line ends, clipped to the box.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "map/draw.h"
 #include "map/palette.h"
 #include "map/projection.h"
 #include "map/renderer.h"
@@ -89,23 +90,6 @@ void layoutLabels(const AppState& app, LabelTable& labels)
         row.screenX = point.x;
         row.screenY = point.y - metrics.halfText;
     }
-}
-
-constexpr int kFontWeightBold = 700;
-
-// The eight places of the black outline around a text at (0, 0).
-constexpr int kOutline[8][2] = {{-1, -2}, {-2, -1}, {-2, 1}, {-1, 2},
-                                {1, -2},  {2, -1},  {2, 1},  {1, 2}};
-
-// Text with its top at y, outlined in black, in color. The caller holds the
-// drawing context.
-void outlinedText(DrawContext* context, const char* text, int x, int y, Font font,
-                  TextAlign align, Rgb color)
-{
-    Rgb black = paletteColor(kColorBlack);
-    for (const auto& offset : kOutline)
-        drawText(context, text, x + offset[0], y + offset[1], font, align, black);
-    drawText(context, text, x, y, font, align, color);
 }
 
 // A filled circle of radius r centred on (x, y).
