@@ -23,9 +23,11 @@
 //   down the Danube to Thrace and across to Galatia. The Yuezhi are driven
 //   from Gansu by the Xiongnu to the Ili and on to Bactria, pushing the Saka
 //   south through the Pamirs to Sakastan, Gandhara and western India. The
-//   northern Xiongnu go west through Dzungaria and the Kazakh steppe and
-//   reach Europe as the Huns (the atlas follows the view that the Huns
-//   descend from them). The Visigoths go from Dacia over the Danube to
+//   Xiongnu split in 48: the southern half settles in the Ordos, the
+//   northern half holds the Mongolian steppe until the Han and the Xianbei
+//   drive it out in 89-91, then goes west through Dzungaria and the Kazakh
+//   steppe and reaches Europe as the Huns (the atlas follows the view that
+//   the Huns descend from it). The Visigoths go from Dacia over the Danube to
 //   Italy, southern Gaul and Spain; the Vandals from Silesia through Gaul and
 //   Spain to Africa. The Magyars go from east of the Urals to the Kama, then
 //   south to Levedia and Etelkoz and over the Carpathians in 895.
@@ -43,8 +45,9 @@
 //   Celtiberians, the Lesser Yuezhi, the Eastern Chalukyas and Asturias,
 //   where the whole map has no room for them beside their neighbours.
 // - Each name opens the history that tells of it: Iranian steppe peoples the
-//   North or East Iranians, Xiongnu, Huns, Xianbei, Juan-Juan, Avars and
-//   Khitans the Mongols, Khazars and Bulgars the Turks, Anatolian kingdoms
+//   North or East Iranians, Xianbei, Juan-Juan, Avars and Khitans the
+//   Mongols, Xiongnu, Huns, Khazars and Bulgars the Turks (the Xiongnu and
+//   Huns also carry the dot of the Altai Turks), Anatolian kingdoms
 //   (Hittites, Phrygia, Lydia) Armenia, Sumer and the Etruscans the
 //   isolates, Hellenistic kingdoms Greece, and so on.
 #include "map/label_table.h"
@@ -178,7 +181,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-450, -191, noDot, 1, 1, 0, 90, 460, CELTS, "Celt"}, // 71 the Po valley
     {-678, -550, noDot, 1, 1, 0, 485, 348, PERSIA, "Media"}, // 72 Ecbatana
     {-500, -300, dotBantu, 1, 2, 0, 335, -90, BANTU, "E.Bantu"}, // 73 south-west Tanzania
-    {-318, 48, dotHunnic, 1, 2, 0, 1040, 465, MONGOLS, "Xiongnu"}, // 74 the Mongolian steppe
+    {-318, 91, dotHunnic, 1, 2, 0, 1040, 465, TURKS, "Xiongnu"}, // 74 the Mongolian steppe, held by the Northern Xiongnu after the split of 48 until 91
     {-450, -400, dotCeltGerman, 1, 2, 0, 45, 490, CELTS, "Celt"}, // 75 La Tene on the Marne
     {-400, -176, dotEastIranian, 1, 2, 0, 990, 395, IRANIA_E, "Yuezhi"}, // 76 the Gansu corridor
     {-600, -300, dotAryan, 1, 2, 0, 745, 195, INDIA_N, "Aryan"}, // 77 moving into the Deccan
@@ -257,9 +260,9 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {127, 375, noDot, 1, 1, 0, 716, 340, IRANIA_E, "Kushan"}, // 150 Peshawar and the Punjab
     {35, 130, dotEastIranian, 1, 2, 0, 735, 225, IRANIA_E, "Shaka"}, // 151 the Kshaharatas of Gujarat
     {48, 155, dotMongolic, 1, 2, 0, 1200, 450, MONGOLS, "Xianbei"}, // 152 the eastern steppe
-    {48, 304, dotHunnic, 1, 2, 0, 1090, 395, MONGOLS, "Xiongnu"}, // 153 the Southern Xiongnu in the Ordos
+    {48, 304, dotHunnic, 1, 2, 0, 1090, 395, TURKS, "Xiongnu"}, // 153 the Southern Xiongnu in the Ordos
     {155, 400, dotMongolic, 1, 2, 0, 1060, 465, MONGOLS, "Xianbei"}, // 154 the Mongolian steppe
-    {91, 160, dotHunnic, 1, 2, 0, 860, 450, MONGOLS, "Xiongnu"}, // 155 the Northern Xiongnu in Dzungaria
+    {91, 160, dotHunnic, 1, 2, 0, 860, 450, TURKS, "Xiongnu"}, // 155 the Northern Xiongnu in Dzungaria
     {130, 405, dotEastIranian, 1, 2, 0, 745, 230, IRANIA_E, "Shaka"}, // 156 the Western Satraps, Ujjain
     {100, 650, dotPyu, 1, 2, 0, 953, 188, BURMANS, "Pyu"}, // 157 Sri Ksetra
     {192, 605, dotCham, 1, 2, 0, 1075, 160, VIETNAM, "Cham"}, // 158 Lin-yi
@@ -284,13 +287,13 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {317, 420, noDot, 1, 1, 0, 1170, 310, CHINA, "E.Jin"}, // 177 Jiankang
     {320, 550, noDot, 1, 1, 0, 830, 250, INDIA_N, "Gupta"}, // 178 the Ganges plain
     {350, 481, dotCeltGerman, 1, 2, 0, 45, 505, GERMAN_W, "Frank"}, // 179 the Salian Franks in Toxandria
-    {160, 300, dotHunnic, 1, 2, 0, 720, 470, MONGOLS, "Xiongnu"}, // 180 west to Lake Balkhash
-    {300, 350, dotHunnic, 1, 2, 0, 600, 480, MONGOLS, "Xiongnu"}, // 181 the steppe between Aral and Urals
-    {350, 375, dotHunnic, 1, 2, 0, 460, 480, MONGOLS, "Hun"}, // 182 the Volga and the Don
+    {160, 300, dotHunnic, 1, 2, 0, 720, 470, TURKS, "Xiongnu"}, // 180 west to Lake Balkhash
+    {300, 350, dotHunnic, 1, 2, 0, 600, 480, TURKS, "Xiongnu"}, // 181 the steppe between Aral and Urals
+    {350, 375, dotHunnic, 1, 2, 0, 460, 480, TURKS, "Hun"}, // 182 the Volga and the Don
     {376, 401, dotCeltGerman, 1, 2, 12, 255, 430, GERMAN_E, "Visigoth"}, // 183 over the Danube into Moesia, Thrace and Greece
     {401, 409, dotCeltGerman, 1, 2, 0, 70, 485, GERMAN_E, "Vandal"}, // 184 through Germany into Gaul
     {386, 439, noDot, 1, 1, 0, 1130, 395, CHINA, "Toba Wei"}, // 185 Pingcheng
-    {375, 410, dotHunnic, 1, 2, 3, 330, 470, MONGOLS, "Hun"}, // 186 the Pontic steppe
+    {375, 410, dotHunnic, 1, 2, 3, 330, 470, TURKS, "Hun"}, // 186 the Pontic steppe
     {395, 476, noDot, 1, 1, 0, 125, 425, ROME, "W.Rome"}, // 187 Italy
     {395, 565, noDot, 1, 1, 0, 295, 405, BYZANTIU, "E.Rome"}, // 188 Constantinople
     {400, 460, dotMagyar, 1, 1, 0, 510, 535, MAGYARS, "Magyar"}, // 189 the Volga and the Kama
@@ -303,7 +306,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {439, 581, noDot, 1, 1, 0, 1120, 370, CHINA, "Northern"}, // 196 the northern dynasties
     {420, 589, noDot, 1, 1, 0, 1160, 295, CHINA, "Southern"}, // 197 the southern dynasties
     {429, 534, dotCeltGerman, 1, 1, 10, 95, 355, GERMAN_E, "Vandal"}, // 198 Africa, crossed from Spain
-    {410, 469, dotHunnic, 1, 2, 0, 200, 468, MONGOLS, "Hun"}, // 199 the Tisza, Attila
+    {410, 469, dotHunnic, 1, 2, 0, 200, 468, TURKS, "Hun"}, // 199 the Tisza, Attila
     {450, 530, dotSlav, 1, 2, 0, 255, 448, SLAV_S, "S.Slav"}, // 200 the Sclaveni north of the lower Danube
     {450, 550, dotSlav, 1, 2, 0, 200, 505, SLAV_W, "W.Slav"}, // 201 the upper Vistula
     {450, 530, dotSlav, 1, 2, 0, 305, 500, SLAV_E, "E.Slav"}, // 202 the Antes on the Dnieper
