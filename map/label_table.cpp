@@ -44,12 +44,16 @@
 //   at the homeland, the Etruscans of the Po valley, the Celts of Wales, the
 //   Celtiberians, the Lesser Yuezhi, the Eastern Chalukyas and Asturias,
 //   where the whole map has no room for them beside their neighbours.
-// - Each name opens the history that tells of it: Iranian steppe peoples the
-//   North or East Iranians, Xianbei, Juan-Juan, Avars and Khitans the
-//   Mongols, Xiongnu, Huns, Khazars and Bulgars the Turks (the Xiongnu and
-//   Huns also carry the dot of the Altai Turks), Anatolian kingdoms
-//   (Hittites, Phrygia, Lydia) Armenia, Sumer and the Etruscans the
-//   isolates, Hellenistic kingdoms Greece, and so on.
+// - Each name opens the history that tells of it: the Cimmerians,
+//   Scythians, Sarmatians and Saka, and Greek Bactria, which the Saka
+//   overran, the North Iranians (the Saka keep the dot of the Yuezhi, whose
+//   road they shared); the Yuezhi and Kushans the East Iranians; Xianbei,
+//   Juan-Juan, Avars and Khitans the Mongols; Xiongnu, Huns, Khazars and
+//   Bulgars the Turks (the Xiongnu and Huns also carry the dot of the Altai
+//   Turks); Anatolian kingdoms (Hittites, Phrygia, Lydia) Armenia; Sumer,
+//   the Etruscans and Minoan Crete the isolates; Macedon Greece, and the
+//   Ptolemies and Seleucids the history of the land they ruled, Egypt and
+//   Persia; and so on.
 #include "map/label_table.h"
 
 namespace {
@@ -124,7 +128,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-2000, -1500, noDot, 1, 1, 0, 305, 195, NUBIA, "Nubia"}, // 14 the kingdom of Kerma
     {-1600, -1046, noDot, 1, 1, 0, 1140, 355, CHINA, "Shang"}, // 15 the Yellow River plain, Anyang
     {-1894, -1595, noDot, 1, 1, 0, 444, 325, BABYLON, "Babylon"}, // 16 the first dynasty
-    {-2000, -1450, dotMinoan, 1, 1, 0, 250, 352, GREECE, "Crete"}, // 17 the Minoan palaces
+    {-2000, -1450, dotMinoan, 1, 1, 0, 250, 352, ISOLATES, "Crete"}, // 17 the Minoan palaces
     {-1600, -1400, dotBantu, 1, 2, 0, 115, 5, BANTU, "Bantu"}, // 18 western stream: the forest of Gabon
     {-1600, -1300, dotBantu, 1, 2, 0, 185, 40, BANTU, "Bantu"}, // 19 eastern stream: along the Ubangi
     {-1650, -1180, noDot, 1, 1, 0, 355, 395, ARMENIA, "Hittite"}, // 20 the kingdom of Hattusa
@@ -202,7 +206,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-350, -230, dotCeltGerman, 1, 2, 0, 205, 520, GERMAN_E, "E.Germanic"}, // 92 the Vistula
     {-280, -278, dotCeltGerman, 1, 2, 0, 225, 386, CELTS, "Celt"}, // 93 Brennus's raid on Delphi
     {-404, -343, noDot, 1, 1, 0, 305, 280, EGYPT, "Egypt"}, // 94 the last native kings
-    {-400, -160, dotEastIranian, 1, 2, 0, 760, 425, IRANIA_E, "Shaka"}, // 95 the Ili and Issyk-Kul
+    {-400, -160, dotEastIranian, 1, 2, 0, 760, 425, IRANIA_N, "Shaka"}, // 95 the Ili and Issyk-Kul
     {-400, -200, dotNorthIranian, 1, 2, 0, 540, 505, IRANIA_N, "Sarmatian"}, // 96 the southern Urals
     {-350, 350, dotNorthIranian, 1, 2, 0, 590, 420, IRANIA_N, "N.Iranian"}, // 97 Massagetae and Dahae, Khwarezm
     {-300, 1001, dotBantu, 1, 2, 0, 330, -135, BANTU, "E.Bantu"}, // 98 Zambia and Malawi
@@ -218,7 +222,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-359, -168, noDot, 1, 1, 0, 222, 408, GREECE, "Macedon"}, // 108 Pella
     {-300, -56, noDot, 1, 1, 0, -25, 480, CELTS, "Celt"}, // 109 Armorica
     {-305, -30, noDot, 1, 1, 0, 305, 280, EGYPT, "Ptolemies"}, // 110 Alexandria
-    {-312, -141, noDot, 1, 1, 0, 410, 345, GREECE, "Seleucid"}, // 111 Syria and Mesopotamia
+    {-312, -141, noDot, 1, 1, 0, 410, 345, PERSIA, "Seleucid"}, // 111 Syria and Mesopotamia
     {-322, -185, noDot, 1, 1, 0, 810, 240, INDIA_N, "Maurya"}, // 112 the empire of Pataliputra
     {-331, -190, noDot, 1, 1, 0, 440, 400, ARMENIA, "Armenia"}, // 113 the Orontids
     {-250, 1001, noDot, 2, 1, 0, -35, 523, CELTS, "Celt"}, // 114 Wales
@@ -229,7 +233,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-250, -15, noDot, 1, 1, 0, 145, 470, CELTS, "Celt"}, // 119 Noricum
     {-250, -58, noDot, 1, 1, 0, 75, 468, CELTS, "Celt"}, // 120 the Helvetii
     {-60, 170, dotCeltGerman, 1, 2, 0, 170, 500, GERMAN_E, "E.Germanic"}, // 121 Vandals and Burgundians on the Oder
-    {-250, -125, noDot, 1, 1, 0, 670, 365, IRANIA_E, "Bactria"}, // 122 the Greek kings of Bactra
+    {-250, -125, noDot, 1, 1, 0, 670, 365, IRANIA_N, "Bactria"}, // 122 the Greek kings of Bactra
     {-247, -140, noDot, 1, 1, 0, 580, 375, PERSIA, "Parthia"}, // 123 Nisa
     {-221, -206, noDot, 1, 1, 0, 1090, 343, CHINA, "Qin"}, // 124 Xianyang
     {-204, -111, noDot, 1, 1, 0, 1100, 235, VIETNAM, "Nan Yueh"}, // 125 Panyu
@@ -237,20 +241,20 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {-190, 301, noDot, 1, 1, 0, 445, 398, ARMENIA, "Armenia"}, // 127 the Artaxiads
     {-185, -73, noDot, 1, 1, 0, 840, 250, INDIA_N, "Sunga"}, // 128 Pataliputra
     {-176, -160, dotEastIranian, 1, 2, 0, 900, 430, IRANIA_E, "Yuezhi"}, // 129 driven west by the Xiongnu
-    {-180, -10, noDot, 1, 1, 0, 750, 315, IRANIA_E, "Bactria"}, // 130 the Indo-Greek kings in the Punjab
+    {-180, -10, noDot, 1, 1, 0, 750, 315, IRANIA_N, "Bactria"}, // 130 the Indo-Greek kings in the Punjab
     {-160, -132, dotEastIranian, 1, 2, 0, 790, 435, IRANIA_E, "Yuezhi"}, // 131 the Ili valley
     {-140, 70, noDot, 1, 1, 0, 352, 318, ISRAEL, "Judea"}, // 132 the Hasmoneans and Herod
     {-132, -125, dotEastIranian, 1, 2, 0, 700, 405, IRANIA_E, "Yuezhi"}, // 133 Ferghana and Sogdiana
-    {-160, -130, dotEastIranian, 1, 2, 0, 730, 385, IRANIA_E, "Shaka"}, // 134 driven south into the Pamirs
+    {-160, -130, dotEastIranian, 1, 2, 0, 730, 385, IRANIA_N, "Shaka"}, // 134 driven south into the Pamirs
     {-140, 224, noDot, 1, 1, 0, 520, 340, PERSIA, "Parthia"}, // 135 the Arsacid empire
-    {-141, -63, noDot, 1, 1, 0, 370, 355, GREECE, "Seleucid"}, // 136 the last kings in Syria
+    {-141, -63, noDot, 1, 1, 0, 370, 355, PERSIA, "Seleucid"}, // 136 the last kings in Syria
     {-125, -50, dotEastIranian, 1, 2, 0, 680, 385, IRANIA_E, "Yuezhi"}, // 137 north of the Oxus
-    {-130, -100, dotEastIranian, 1, 2, 0, 615, 310, IRANIA_E, "Shaka"}, // 138 Sakastan
+    {-130, -100, dotEastIranian, 1, 2, 0, 615, 310, IRANIA_N, "Shaka"}, // 138 Sakastan
     {-50, 30, dotEastIranian, 1, 2, 0, 670, 365, IRANIA_E, "Yuezhi"}, // 139 Bactria
-    {-90, -10, dotEastIranian, 1, 2, 0, 720, 345, IRANIA_E, "Shaka"}, // 140 Gandhara and Taxila
+    {-90, -10, dotEastIranian, 1, 2, 0, 720, 345, IRANIA_N, "Shaka"}, // 140 Gandhara and Taxila
     {-60, 220, noDot, 1, 1, 0, 770, 190, INDIA_S, "Shatavahana"}, // 141 Pratishthana
     {-50, 100, dotEastIranian, 2, 2, 0, 1000, 375, IRANIA_E, "Yuezhi"}, // 142 the Lesser Yuezhi in the Nanshan
-    {-10, 35, dotEastIranian, 1, 2, 0, 685, 255, IRANIA_E, "Shaka"}, // 143 the lower Indus
+    {-10, 35, dotEastIranian, 1, 2, 0, 685, 255, IRANIA_N, "Shaka"}, // 143 the lower Indus
     {-73, -28, noDot, 1, 1, 0, 840, 250, INDIA_N, "Kanva"}, // 144 Pataliputra
     {-37, 668, noDot, 1, 1, 0, 1265, 410, KOREA, "Koguryo"}, // 145 the north of Korea and Manchuria
     {9, 23, noDot, 1, 1, 0, 1090, 343, CHINA, "Xin"}, // 146 Chang'an
@@ -258,12 +262,12 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {30, 127, noDot, 1, 1, 0, 690, 355, IRANIA_E, "Kushan"}, // 148 Bactria and Kabul
     {68, 550, noDot, 1, 1, 0, 1050, 110, KHMER, "Funan"}, // 149 the Mekong delta
     {127, 375, noDot, 1, 1, 0, 716, 340, IRANIA_E, "Kushan"}, // 150 Peshawar and the Punjab
-    {35, 130, dotEastIranian, 1, 2, 0, 735, 225, IRANIA_E, "Shaka"}, // 151 the Kshaharatas of Gujarat
+    {35, 130, dotEastIranian, 1, 2, 0, 735, 225, IRANIA_N, "Shaka"}, // 151 the Kshaharatas of Gujarat
     {48, 155, dotMongolic, 1, 2, 0, 1200, 450, MONGOLS, "Xianbei"}, // 152 the eastern steppe
     {48, 304, dotHunnic, 1, 2, 0, 1090, 395, TURKS, "Xiongnu"}, // 153 the Southern Xiongnu in the Ordos
     {155, 400, dotMongolic, 1, 2, 0, 1060, 465, MONGOLS, "Xianbei"}, // 154 the Mongolian steppe
     {91, 160, dotHunnic, 1, 2, 0, 860, 450, TURKS, "Xiongnu"}, // 155 the Northern Xiongnu in Dzungaria
-    {130, 405, dotEastIranian, 1, 2, 0, 745, 230, IRANIA_E, "Shaka"}, // 156 the Western Satraps, Ujjain
+    {130, 405, dotEastIranian, 1, 2, 0, 745, 230, IRANIA_N, "Shaka"}, // 156 the Western Satraps, Ujjain
     {100, 650, dotPyu, 1, 2, 0, 953, 188, BURMANS, "Pyu"}, // 157 Sri Ksetra
     {192, 605, dotCham, 1, 2, 0, 1075, 160, VIETNAM, "Cham"}, // 158 Lin-yi
     {220, 265, noDot, 1, 1, 0, 1124, 350, CHINA, "Wei"}, // 159 Luoyang
