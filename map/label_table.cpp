@@ -53,7 +53,12 @@
 //   Turks); Anatolian kingdoms (Hittites, Phrygia, Lydia) Armenia; Sumer,
 //   the Etruscans and Minoan Crete the isolates; Macedon Greece, and the
 //   Ptolemies and Seleucids the history of the land they ruled, Egypt and
-//   Persia; and so on.
+//   Persia; the Lombards and Burgundy the East Germanic peoples of the
+//   migrations; the Papal state, born of the Frankish king Pepin's
+//   donation, the West Germanic; the Umayyads of Damascus and of Cordoba
+//   and the Buyids the Arabs and Muslims; the Mon, kin of the Khmer, the
+//   Khmer; the Cham, whose tongue is Malayo-Polynesian, the Malay; and so
+//   on.
 #include "map/label_table.h"
 
 namespace {
@@ -269,7 +274,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {91, 160, dotHunnic, 1, 2, 0, 860, 450, TURKS, "Xiongnu"}, // 155 the Northern Xiongnu in Dzungaria
     {130, 405, dotEastIranian, 1, 2, 0, 745, 230, IRANIA_N, "Shaka"}, // 156 the Western Satraps, Ujjain
     {100, 650, dotPyu, 1, 2, 0, 953, 188, BURMANS, "Pyu"}, // 157 Sri Ksetra
-    {192, 605, dotCham, 1, 2, 0, 1075, 160, VIETNAM, "Cham"}, // 158 Lin-yi
+    {192, 605, dotCham, 1, 2, 0, 1075, 160, MALAY, "Cham"}, // 158 Lin-yi
     {220, 265, noDot, 1, 1, 0, 1124, 350, CHINA, "Wei"}, // 159 Luoyang
     {221, 263, noDot, 1, 1, 0, 1040, 305, CHINA, "Shu"}, // 160 Chengdu
     {222, 280, noDot, 1, 1, 0, 1160, 290, CHINA, "Wu"}, // 161 the lower Yangtze
@@ -332,7 +337,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {580, 623, dotSlav, 1, 2, 0, 145, 500, SLAV_W, "W.Slav"}, // 218 Bohemia
     {650, 882, dotSlav, 1, 2, 0, 360, 540, SLAV_E, "E.Slav"}, // 219 the upper Volga and the Oka
     {552, 555, dotMongolic, 1, 2, 0, 1120, 420, MONGOLS, "Juan-Juan"}, // 220 fleeing to the Chinese border
-    {568, 774, noDot, 1, 1, 0, 90, 452, GERMAN_W, "Lombard"}, // 221 Pavia
+    {568, 774, noDot, 1, 1, 0, 90, 452, GERMAN_E, "Lombard"}, // 221 Pavia
     {555, 568, dotMongolic, 1, 2, 3, 420, 470, MONGOLS, "Juan-Juan"}, // 222 west to the Pontic steppe
     {650, 1001, dotSlav, 1, 1, 0, 170, 450, SLAV_S, "S.Slav"}, // 223 Croats and Serbs
     {581, 618, noDot, 1, 1, 0, 1120, 345, CHINA, "Sui"}, // 224 Chang'an and Luoyang
@@ -341,14 +346,14 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {600, 780, dotSlav, 1, 2, 0, 120, 515, SLAV_W, "W.Slav"}, // 227 the Sorbs between Elbe and Saale
     {600, 800, dotNorse, 1, 1, 0, 150, 580, SWEDEN, "Swede"}, // 228 the Svear and the Gotar
     {600, 872, dotNorse, 1, 1, 0, 85, 590, NORWAY, "Norse"}, // 229 the Norwegian coast
-    {605, 1001, noDot, 1, 1, 0, 1082, 145, VIETNAM, "Champa"}, // 230 Tra Kieu
+    {605, 1001, noDot, 1, 1, 0, 1082, 145, MALAY, "Champa"}, // 230 Tra Kieu
     {606, 647, noDot, 1, 1, 0, 799, 270, INDIA_N, "Harsha"}, // 231 Kannauj
     {618, 907, noDot, 1, 1, 0, 1100, 345, CHINA, "Tang"}, // 232 Chang'an
     {624, 1001, noDot, 2, 1, 0, 815, 178, INDIA_S, "E.Chalukya"}, // 233 Vengi
     {700, 969, dotTurkic, 1, 2, 0, 475, 470, TURKS, "Khazar"}, // 234 Atil on the lower Volga
     {622, 661, noDot, 1, 1, 0, 400, 245, ARAB, "Arab"}, // 235 Medina
     {623, 833, dotSlav, 1, 2, 0, 160, 495, SLAV_W, "W.Slav"}, // 236 Bohemia and Moravia
-    {650, 1001, noDot, 1, 1, 0, 974, 170, BURMANS, "Mon"}, // 237 Thaton
+    {650, 1001, noDot, 1, 1, 0, 974, 170, KHMER, "Mon"}, // 237 Thaton
     {681, 803, noDot, 1, 1, 0, 270, 434, SLAV_S, "Bulgaria"}, // 238 Pliska
     {650, 832, noDot, 1, 1, 0, 958, 225, BURMANS, "Pyu"}, // 239 Halin
     {661, 750, noDot, 1, 1, 0, 370, 335, ARAB, "Ummayad"}, // 240 Damascus
@@ -362,8 +367,8 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {750, 1001, noDot, 1, 1, 0, 430, 335, ARAB, "Abbasid"}, // 248 Baghdad
     {780, 1001, dotSlav, 1, 1, 0, 110, 540, SLAV_W, "W.Slav"}, // 249 the Obodrites and Polabians
     {750, 1001, noDot, 1, 1, 0, 880, 245, INDIA_N, "Pala"}, // 250 Bengal and Bihar
-    {756, 929, noDot, 1, 1, 0, -25, 385, SPAIN, "Umayyad"}, // 251 the emirate of Cordoba
-    {756, 1001, noDot, 1, 1, 0, 128, 425, ROME, "Papal"}, // 252 Rome and the exarchate
+    {756, 929, noDot, 1, 1, 0, -25, 385, ARAB, "Umayyad"}, // 251 the emirate of Cordoba
+    {756, 1001, noDot, 1, 1, 0, 128, 425, GERMAN_W, "Papal"}, // 252 Rome and the exarchate
     {753, 973, noDot, 1, 1, 0, 760, 205, INDIA_S, "Rashtrakuta"}, // 253 Manyakheta
     {788, 974, noDot, 1, 1, 0, -30, 345, AFRICA_N, "Idrisid"}, // 254 Fez
     {803, 1001, noDot, 1, 1, 0, 245, 425, SLAV_S, "Bulgaria"}, // 255 the empire of Krum and Simeon
@@ -379,7 +384,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {843, 919, noDot, 1, 1, 0, 100, 505, GERMAN_W, "E.Frank"}, // 265 East Francia
     {849, 1001, noDot, 1, 1, 0, 949, 212, BURMANS, "Pagan"}, // 266 Pagan
     {868, 905, noDot, 1, 1, 0, 310, 290, EGYPT, "Tulunid"}, // 267 Fustat
-    {888, 1001, noDot, 1, 1, 0, 55, 455, GERMAN_W, "Burgundy"}, // 268 Upper Burgundy and Provence
+    {888, 1001, noDot, 1, 1, 0, 55, 455, GERMAN_E, "Burgundy"}, // 268 Upper Burgundy and Provence
     {882, 1001, noDot, 1, 1, 0, 305, 505, SLAV_E, "Kiev"}, // 269 Kiev
     {872, 1001, noDot, 1, 1, 0, 95, 590, NORWAY, "Norway"}, // 270 Harald Fairhair's kingdom
     {830, 895, dotMagyar, 1, 1, 3, 310, 475, MAGYARS, "Magyar"}, // 271 Etelkoz, between Dnieper and Danube
@@ -389,7 +394,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {939, 968, noDot, 1, 1, 0, 1055, 210, VIETNAM, "Nam Viet"}, // 275 Co Loa
     {919, 962, noDot, 1, 1, 0, 105, 510, GERMAN_W, "Saxony"}, // 276 the Saxon kings of Germany
     {935, 969, noDot, 1, 1, 0, 310, 290, EGYPT, "Ikshidid"}, // 277 Fustat
-    {934, 1001, noDot, 1, 1, 0, 525, 310, PERSIA, "Buyid"}, // 278 Shiraz and Baghdad
+    {934, 1001, noDot, 1, 1, 0, 525, 310, ARAB, "Buyid"}, // 278 Shiraz and Baghdad
     {935, 1001, noDot, 1, 1, 0, 1265, 385, KOREA, "Koryo"}, // 279 Kaesong
     {968, 1001, noDot, 1, 1, 0, 1055, 205, VIETNAM, "Nam Viet"}, // 280 Hoa Lu
     {909, 969, noDot, 1, 1, 0, 100, 350, AFRICA_N, "Fatimid"}, // 281 Ifriqiya
@@ -402,7 +407,7 @@ constexpr LabelSeed labelSeeds[kLabelNames] = {
     {1000, 1001, noDot, 1, 1, 0, 195, 470, MAGYARS, "Hungary"}, // 288 the kingdom of Stephen
     {958, 1001, noDot, 1, 1, 0, 95, 560, DENMARK, "Denmark"}, // 289 Harald Bluetooth's kingdom
     {907, 1001, noDot, 1, 1, 0, 791, 108, INDIA_S, "Chola"}, // 290 Thanjavur
-    {929, 1001, noDot, 1, 1, 0, -25, 385, SPAIN, "Umayyad"}, // 291 the caliphate of Cordoba
+    {929, 1001, noDot, 1, 1, 0, -25, 385, ARAB, "Umayyad"}, // 291 the caliphate of Cordoba
     {987, 1001, noDot, 1, 1, 0, 60, 485, GERMAN_W, "Capets"}, // 292 the Capetian kings
 };
 
