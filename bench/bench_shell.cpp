@@ -2,21 +2,16 @@
 // screen is on show, and one animation step with the band and the status
 // redrawn.
 //
-// Runs in a scratch folder holding a synthetic atlas of the real one's size
-// (60 land outlines, 40 rivers, nation territories from 3000 BC to 1000 AD
-// up to slot 1096, a relief raster with about two cells in five set),
-// written as borders.dat and terrain.dat so that start-up reads real files.
+// Runs in a scratch folder holding the benchmarks' synthetic atlas.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
+#include "bench/synthetic_atlas.h"
 #include "map/border_table.h"
-#include "map/projection.h"
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -30,29 +25,8 @@ namespace {
 
 AppState app;
 
-std::uint32_t seed = 2024;
-int randomBelow(int n)
-{
-    seed = seed * 1103515245u + 12345u;
-    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
-}
-
-void ring(BorderRecord& record, int points, int lon, int lat, int radius)
-{
-    for (int p = 0; p < points; ++p) {
-        double angle = 2 * M_PI * p / points;
-        double r = radius * (0.75 + randomBelow(50) / 100.0);
-        int x = lon + static_cast<int>(std::cos(angle) * r);
-        int y = lat + static_cast<int>(std::sin(angle) * r);
-        if (y > 7000) y = 7000;
-        if (y < -3000) y = -3000;
-        record.points[p][0] = static_cast<std::int16_t>(x);
-        record.points[p][1] = static_cast<std::int16_t>(mercator(y));
-    }
-    record.ENTRIES = static_cast<std::int16_t>(points);
-}
-
-// Writes the synthetic atlas into a fresh folder and enters it.
+// Writes the synthetic atlas into a fresh folder as borders.dat and
+// terrain.dat, so that start-up reads real files, and enters the folder.
 void enterSyntheticAtlas()
 {
     static bool done = false;
@@ -62,39 +36,14 @@ void enterSyntheticAtlas()
     char folder[] = "/tmp/veltmaren-bench-XXXXXX";
     if (mkdtemp(folder) == nullptr || chdir(folder) != 0)
         std::abort();
-    BorderTable& table = borderTable;
-    table = BorderTable{};
-    int slot = 0;
-    for (int i = 0; i < 60; ++i, ++slot) {
-        ring(table[slot], 249, -1000 + randomBelow(13000), -2000 + randomBelow(8000),
-             300 + randomBelow(1500));
-        table[slot].STARTYR = -30000;
-    }
-    for (int i = 0; i < 40; ++i, ++slot) {
-        ring(table[slot], 60, randomBelow(12000), randomBelow(5000), 200);
-        table[slot].STARTYR = -5000;
-    }
-    const int nations = 1096 - slot;
-    for (int i = 0; i < nations; ++i, ++slot) {
-        ring(table[slot], 20 + randomBelow(200), randomBelow(12000), randomBelow(5000),
-             100 + randomBelow(800));
-        table[slot].STARTYR = static_cast<std::int16_t>(-3000 + i * 4000 / nations);
-        table[slot].ACTION = 0;
-        table[slot].HATCH = randomBelow(4) == 0 ? 3 : 10;
-        table[slot].COLOR = static_cast<std::int16_t>(randomBelow(200));
-    }
-    table[slot].STARTYR = 4000;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(slot + 1) * kBorderRecordBytes);
-    for (int i = 0; i <= slot; ++i)
-        encodeBorderRecord(table[i], bytes.data() + static_cast<std::size_t>(i) * kBorderRecordBytes);
-    std::FILE* borders = std::fopen("borders.dat", "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), borders);
-    std::fclose(borders);
-    std::vector<std::uint8_t> relief(static_cast<std::size_t>(kTerrainRows) * kTerrainColumns);
-    for (auto& cell : relief)
-        cell = randomBelow(5) < 2 ? static_cast<std::uint8_t>(90 + randomBelow(80)) : 0;
+    makeSyntheticAtlas();
+    int end = firstRecordAbove(borderTable, 0, kNationMaxYear);
+    if (writeBorders("borders.dat", borderTable, end + 1) != end + 1)
+        std::abort();
     std::FILE* terrain = std::fopen("terrain.dat", "wb");
-    std::fwrite(relief.data(), 1, relief.size(), terrain);
+    if (terrain == nullptr)
+        std::abort();
+    std::fwrite(terrainMap.data(), 1, sizeof terrainMap, terrain);
     std::fclose(terrain);
 }
 
