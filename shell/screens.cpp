@@ -3,11 +3,13 @@
 // then it draws nothing and leaves the state as it was.
 #include "shell/screens.h"
 
+#include "content/history_loader.h"
 #include "content/history_table.h"
 #include "content/nation_groups.h"
 #include "map/label_table.h"
 #include "map/labels.h"
 #include "shell/app_state.h"
+#include "platform/display.h"
 #include "shell/controller.h"
 
 namespace screens {
@@ -32,8 +34,18 @@ void yearPanel(AppState&, int, DrawSurface*) {}
 void periodChooser(AppState&, int, DrawSurface*) {}
 void infoScreen(AppState&, int, DrawSurface*) {}
 void printOptions(AppState&, int, DrawSurface*) {}
-void loadHistory(AppState&, const char*) {}
-void loadGroupHistory(AppState&, int) {}
+void loadHistory(AppState& app, const char* name)
+{
+    history(app, historyTable, periodIndex, lineStore, name, backBuffer);
+}
+
+void loadGroupHistory(AppState& app, int groupId)
+{
+    const int row = findNationGroup(nationGroupTable, groupId);
+    if (row < 0 || nationGroupTable[static_cast<std::size_t>(row)].code[0] == '\0')
+        return;
+    loadHistory(app, nationGroupTable[static_cast<std::size_t>(row)].code);
+}
 void showHistoryEntry(AppState&, int) {}
 void historyPage(AppState&, int, DrawSurface*) {}
 void historyHeading(AppState&, int, char*, DrawSurface*) {}
