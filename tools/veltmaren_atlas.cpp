@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/app_state.h"
 #include "editor/editor_files.h"
 #include "map/border_table.h"
 #include "map/label_table.h"
@@ -26,7 +27,6 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
 
 namespace {
@@ -180,7 +180,7 @@ int commandRender(int argc, char** argv)
 
     appState.animationId = static_cast<int>(view);
     appState.year = static_cast<int>(year);
-    rebuildBaseMap(appState, borderTable, terrainMap, overlayLayer, mapLayer);
+    rebuildBaseMap(appState, borderTable, terrainMap, nullptr, overlayLayer, mapLayer);
     paintNations(appState, borderTable, appState.year, appState.firstNationRecord, mapLayer);
     composeMap(appState, backBuffer, overlayLayer, mapLayer);
     if (names)
