@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "bench/synthetic_atlas.h"
+#include "core/app_state.h"
 #include "map/border_table.h"
 #include "map/draw.h"
 #include "map/projection.h"
@@ -23,7 +24,6 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ void prepare()
 void showView(int view)
 {
     app.animationId = view;
-    rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+    rebuildBaseMap(app, borderTable, terrainMap, nullptr, overlayLayer, mapLayer);
 }
 
 void BM_RebuildBaseMap(benchmark::State& state)

@@ -11,11 +11,11 @@
 #include <cstdlib>
 
 #include "bench/synthetic_atlas.h"
+#include "core/app_state.h"
 #include "map/border_table.h"
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "shell/controller.h"
 #include "shell/frame_driver.h"

@@ -37,8 +37,8 @@
 #include "map/messages.h"
 #include "platform/files.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
-#include "shell/bounded_text.h"
+#include "core/app_state.h"
+#include "core/bounded_text.h"
 
 namespace {
 

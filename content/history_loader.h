@@ -15,7 +15,7 @@
 // out. Each such case is noted for the history checker when it asks.
 #pragma once
 
-#include "content/history_table.h"
+#include "core/history_table.h"
 
 struct AppState;
 struct DrawSurface;

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "map/draw.h"
-#include "shell/app_state.h"
-#include "shell/bounded_text.h"
+#include "core/app_state.h"
+#include "core/bounded_text.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 // records shows record 0. Drawing goes to the surface given.
 #pragma once
 
-#include "content/history_table.h"
+#include "core/history_table.h"
 
 struct AppState;
 struct DrawSurface;

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/bounded_text.h"
 #include "platform/files.h"
-#include "shell/bounded_text.h"
 
 int writeHeaderList(const char* programPath, const BorderTable& table, int count)
 {

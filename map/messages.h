@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 struct AppState;
 
@@ -21,3 +21,9 @@ const char* messageAt(int index);
 
 // Forgets the logged messages (tests start each case clean).
 void clearMessages();
+
+// How a message is presented between its two drawings: by default the
+// display's plain flip; the shell sets the flip that also redraws its own
+// mouse pointer, so that the pointer stays visible over a message.
+using MessagePresenter = int (*)(AppState& app);
+void setMessagePresenter(MessagePresenter present);

@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "shell/bounded_text.h"
+#include "core/bounded_text.h"
 
 namespace {
 

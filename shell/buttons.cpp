@@ -2,11 +2,11 @@
 // drawing and the click test.
 #include "shell/buttons.h"
 
+#include "core/app_state.h"
+#include "core/bounded_text.h"
 #include "map/draw.h"
 #include "map/palette.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
-#include "shell/bounded_text.h"
 
 ButtonTable buttonTable;
 

@@ -1,6 +1,7 @@
 // The screen controller: one place that changes from screen to screen.
 #include "shell/controller.h"
 
+#include "core/app_state.h"
 #include "map/border_table.h"
 #include "map/draw.h"
 #include "map/renderer.h"
@@ -8,7 +9,6 @@
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
-#include "shell/app_state.h"
 #include "shell/display_loop.h"
 #include "shell/frame_driver.h"
 #include "shell/screens.h"
@@ -299,7 +299,7 @@ void controller(AppState& app, ButtonTable& buttons)
         case 24: // ShowMap
             app.playing = 0;
             setScreen(app, buttons, kRegionMap);
-            rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+            screens::rebuildMap(app);
             showMap(app, buttons);
             showMap(app, buttons); // into the other buffer too
             return;
@@ -308,7 +308,7 @@ void controller(AppState& app, ButtonTable& buttons)
             setScreen(app, buttons, kHistoryMap);
             drawButtons(app, buttons, backBuffer);
             screens::mapLabels(app, -3001, backBuffer);
-            rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+            screens::rebuildMap(app);
             screens::PeriodEntry entry{};
             if (screens::periodEntry(app, app.listIndex, entry)) {
                 app.selectedRecord = entry.record;

@@ -1,9 +1,9 @@
 // Input routing: keys, clicks in the band and clicks on the map.
 #include "shell/input.h"
 
+#include "core/app_state.h"
 #include "map/draw.h"
 #include "platform/display.h"
-#include "shell/app_state.h"
 #include "shell/controller.h"
 #include "shell/display_loop.h"
 #include "shell/screens.h"

@@ -4,15 +4,26 @@
 #include "shell/screens.h"
 
 #include "content/history_loader.h"
-#include "content/history_table.h"
-#include "content/nation_groups.h"
+#include "core/app_state.h"
+#include "core/history_table.h"
+#include "core/nation_groups.h"
+#include "map/border_table.h"
 #include "map/label_table.h"
 #include "map/labels.h"
-#include "shell/app_state.h"
+#include "map/renderer.h"
+#include "map/terrain.h"
 #include "platform/display.h"
 #include "shell/controller.h"
 
 namespace screens {
+
+void rebuildMap(AppState& app)
+{
+    // The first record of a history holds its map window.
+    const HistoryRecord& first = historyTable[0];
+    MapWindow window = {first.markerX, first.markerY, first.markerStyle};
+    rebuildBaseMap(app, borderTable, terrainMap, &window, overlayLayer, mapLayer);
+}
 
 void mapLabels(AppState& app, int mode, DrawSurface* surface)
 {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "shell/app_state.h"
-#include "shell/buttons.h"
+#include "core/app_state.h"
 #include "platform/surface.h"
+#include "shell/buttons.h"
 
 namespace {
 

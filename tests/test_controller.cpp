@@ -3,11 +3,11 @@
 // the redraw after a display loss.
 #include <gtest/gtest.h>
 
-#include "content/history_table.h"
+#include "core/app_state.h"
+#include "core/history_table.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "shell/controller.h"
 #include "shell/frame_driver.h"

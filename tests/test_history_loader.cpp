@@ -12,7 +12,7 @@
 #include "map/messages.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
+#include "core/app_state.h"
 #include "tests/test_support.h"
 
 namespace {

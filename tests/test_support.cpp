@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/app_state.h"
 #include "map/projection.h"
-#include "shell/app_state.h"
 
 ScratchFolder::ScratchFolder()
 {

@@ -11,12 +11,12 @@
 
 #include "content/history_loader.h"
 #include "content/history_panel.h"
-#include "content/nation_groups.h"
+#include "core/nation_groups.h"
 #include "map/projection.h"
 #include "platform/files.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
-#include "shell/bounded_text.h"
+#include "core/app_state.h"
+#include "core/bounded_text.h"
 #include "shell/buttons.h"
 
 namespace {
@@ -483,7 +483,9 @@ int checkHistoryFile(const char* name, int detail, std::FILE* out)
     const int id = groupId(name);
     if (!info && count > 0) {
         app.animationId = id > 10 ? id : 11;
-        selectView(app, &standardTable[0]);
+        const MapWindow window = {standardTable[0].markerX, standardTable[0].markerY,
+                                  standardTable[0].markerStyle};
+        selectView(app, &window);
         std::fprintf(out,
                      "  map window: north %.2f, south %.2f, centre %.2f; shown while a period "
                      "plays: west %.2f, east %.2f, south %.2f\n",

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/app_state.h"
 #include "editor/editor_files.h"
 #include "map/border_table.h"
 #include "map/label_table.h"
@@ -29,7 +30,6 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "tools/history_check.h"
 
@@ -185,7 +185,7 @@ int commandRender(int argc, char** argv)
 
     appState.animationId = static_cast<int>(view);
     appState.year = static_cast<int>(year);
-    rebuildBaseMap(appState, borderTable, terrainMap, overlayLayer, mapLayer);
+    rebuildBaseMap(appState, borderTable, terrainMap, nullptr, overlayLayer, mapLayer);
     paintNations(appState, borderTable, appState.year, appState.firstNationRecord, mapLayer);
     composeMap(appState, backBuffer, overlayLayer, mapLayer);
     if (names)
