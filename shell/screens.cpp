@@ -7,13 +7,18 @@
 #include "core/app_state.h"
 #include "core/history_table.h"
 #include "core/nation_groups.h"
+#include "editor/edit_list.h"
+#include "editor/editor_control.h"
+#include "editor/editor_files.h"
 #include "map/border_table.h"
 #include "map/label_table.h"
 #include "map/labels.h"
 #include "map/renderer.h"
 #include "map/terrain.h"
 #include "platform/display.h"
+#include "shell/buttons.h"
 #include "shell/controller.h"
+#include "shell/input.h"
 
 namespace screens {
 
@@ -64,10 +69,29 @@ void historyTextStrip(AppState&, int, DrawSurface*) {}
 void infoTextPage(AppState&, DrawSurface*) {}
 void nationSearchKey(AppState&, int) {}
 void printJob(AppState&, const char*) {}
-void controlEdit(AppState&) {}
-void editorMapClick(AppState&) {}
-void editorKey(AppState&, int) {}
-void exportHeaders(AppState&) {}
-void convertBorders(AppState&) {}
+void controlEdit(AppState& app)
+{
+    ::controlEdit(app, borderTable, buttonTable, editList, backBuffer);
+}
+
+void editorMapClick(AppState& app)
+{
+    ::editorMapClick(app, borderTable, buttonTable, editList, backBuffer);
+}
+
+void editorKey(AppState& app, int key)
+{
+    numberEntryKey(app, key, typedText, primarySurface);
+}
+
+void exportHeaders(AppState& app)
+{
+    edit_ExportHeaders(app, borderTable, backBuffer);
+}
+
+void convertBorders(AppState& app)
+{
+    edit_ConvertFile(app, borderTable, backBuffer);
+}
 
 } // namespace screens
