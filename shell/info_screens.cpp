@@ -167,8 +167,9 @@ void periodChooser(AppState& app, int mode, DrawSurface* surface)
             char year[16];
             year[0] = '\0';
             (void)appendNumber(year, record.startYear);
-            textInBox(app, year, yearLeft + dx, y, yearRight + dx, y + f4, f4, kAlignRight, color,
-                      kTextPlain, surface);
+            // Right-aligned on the box's edge but not clipped to it: a
+            // four-digit year BCE is wider than the box.
+            textOut(app, year, yearRight + dx, y, f4, kAlignRight, color, kTextPlain, surface);
         }
         char label[40];
         (void)copyText(label, record.label);
