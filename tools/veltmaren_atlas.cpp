@@ -11,6 +11,12 @@
 //                                   the map of year Y in view ID, as the
 //                                   atlas composes it, written as a PNG;
 //                                   with --labels the names drawn over it
+//   veltmaren-atlas icon --size N --out FILE.png
+//                                   the atlas's icon, drawn from its map
+//   veltmaren-atlas animate --view ID --from Y --to Y [--step N] [--delay MS]
+//                           [--labels] --out FILE.gif
+//                                   the map through time as an animated GIF
+// Outside a folder that holds borders.dat it reads the installed data.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,7 +33,9 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
+#include "platform/files.h"
 #include "shell/buttons.h"
+#include "tools/atlas_export.h"
 
 namespace {
 
@@ -38,7 +46,10 @@ int usage()
     std::fprintf(stderr,
                  "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n"
                  "       veltmaren-atlas labels\n"
-                 "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n");
+                 "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n"
+                 "       veltmaren-atlas icon --size N --out FILE.png\n"
+                 "       veltmaren-atlas animate --view ID --from Y --to Y [--step N]"
+                 " [--delay MS] [--labels] --out FILE.gif\n");
     return 2;
 }
 
@@ -166,17 +177,10 @@ int commandRender(int argc, char** argv)
         year < -3000 || year > 1000)
         return usage();
 
-    if (!createMainWindow(DisplayBackend::headless, "Veltmaren") || !setupDisplay(800, 600)) {
+    if (!openHeadlessAtlas(appState)) {
         std::fprintf(stderr, "render: no display surfaces\n");
         return 1;
     }
-    // The button table fixes the menu band above the map, as at start-up.
-    setFontSizes(appState);
-    buildButtonTable(appState, buttonTable);
-    loadBorders(appState, borderTable);
-    (void)loadTerrain(appState, terrainMap);
-    for (int i = 0; i < messageCount(); ++i)
-        std::fprintf(stderr, "%s\n", messageAt(i));
 
     appState.animationId = static_cast<int>(view);
     appState.year = static_cast<int>(year);
@@ -202,6 +206,7 @@ int main(int argc, char** argv)
     // The tool never waits on the program's message pauses.
     useVirtualClock(0);
     setDefaults(appState);
+    (void)chooseDataFolder();
     if (argc < 2)
         return usage();
     const char* command = argv[1];
@@ -215,6 +220,10 @@ int main(int argc, char** argv)
         return commandView(argv[2]);
     if (std::strcmp(command, "render") == 0)
         return commandRender(argc, argv);
+    if (std::strcmp(command, "icon") == 0)
+        return commandIcon(appState, argc, argv);
+    if (std::strcmp(command, "animate") == 0)
+        return commandAnimate(appState, argc, argv);
     long value = 0;
     if (std::strcmp(command, "mercator") == 0 && argc == 3 && parseNumber(argv[2], value)) {
         std::printf("%d\n", mercator(static_cast<int>(value)));
