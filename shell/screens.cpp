@@ -3,6 +3,7 @@
 // then it draws nothing and leaves the state as it was.
 #include "shell/screens.h"
 
+#include "content/history_loader.h"
 #include "core/app_state.h"
 #include "core/history_table.h"
 #include "core/nation_groups.h"
@@ -44,8 +45,18 @@ void yearPanel(AppState&, int, DrawSurface*) {}
 void periodChooser(AppState&, int, DrawSurface*) {}
 void infoScreen(AppState&, int, DrawSurface*) {}
 void printOptions(AppState&, int, DrawSurface*) {}
-void loadHistory(AppState&, const char*) {}
-void loadGroupHistory(AppState&, int) {}
+void loadHistory(AppState& app, const char* name)
+{
+    history(app, historyTable, periodIndex, lineStore, name, backBuffer);
+}
+
+void loadGroupHistory(AppState& app, int groupId)
+{
+    const int row = findNationGroup(nationGroupTable, groupId);
+    if (row < 0 || nationGroupTable[static_cast<std::size_t>(row)].code[0] == '\0')
+        return;
+    loadHistory(app, nationGroupTable[static_cast<std::size_t>(row)].code);
+}
 void showHistoryEntry(AppState&, int) {}
 void historyPage(AppState&, int, DrawSurface*) {}
 void historyHeading(AppState&, int, char*, DrawSurface*) {}

@@ -11,6 +11,9 @@
 //                                   the map of year Y in view ID, as the
 //                                   atlas composes it, written as a PNG;
 //                                   with --labels the names drawn over it
+//   veltmaren-atlas history CODE    checks text/CODE.txt as the atlas loads it
+//                                   (--lines: with its wrapped lines)
+//   veltmaren-atlas history --all   checks every history the atlas knows
 //   veltmaren-atlas icon --size N --out FILE.png
 //                                   the atlas's icon, drawn from its map
 //   veltmaren-atlas animate --view ID --from Y --to Y [--step N] [--delay MS]
@@ -36,6 +39,7 @@
 #include "platform/files.h"
 #include "shell/buttons.h"
 #include "tools/atlas_export.h"
+#include "tools/history_check.h"
 
 namespace {
 
@@ -49,7 +53,9 @@ int usage()
                  "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n"
                  "       veltmaren-atlas icon --size N --out FILE.png\n"
                  "       veltmaren-atlas animate --view ID --from Y --to Y [--step N]"
-                 " [--delay MS] [--labels] --out FILE.gif\n");
+                 " [--delay MS] [--labels] --out FILE.gif\n"
+
+                 "       veltmaren-atlas history CODE [--lines] | --all\n");
     return 2;
 }
 
@@ -224,6 +230,16 @@ int main(int argc, char** argv)
         return commandIcon(appState, argc, argv);
     if (std::strcmp(command, "animate") == 0)
         return commandAnimate(appState, argc, argv);
+    if (std::strcmp(command, "history") == 0 && (argc == 3 || argc == 4)) {
+        // Run in the data folder; exit status 1 when anything is wrong.
+        const bool lines = argc == 4 && std::strcmp(argv[3], "--lines") == 0;
+        if (argc == 4 && !lines)
+            return usage();
+        const int errors = std::strcmp(argv[2], "--all") == 0
+                               ? checkAllHistories(stdout)
+                               : checkHistoryFile(argv[2], lines ? 2 : 1, stdout);
+        return errors > 0 ? 1 : 0;
+    }
     long value = 0;
     if (std::strcmp(command, "mercator") == 0 && argc == 3 && parseNumber(argv[2], value)) {
         std::printf("%d\n", mercator(static_cast<int>(value)));
