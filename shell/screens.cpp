@@ -3,7 +3,9 @@
 // then it draws nothing and leaves the state as it was.
 #include "shell/screens.h"
 
+#include "content/group_menu.h"
 #include "content/history_loader.h"
+#include "content/nation_search.h"
 #include "core/app_state.h"
 #include "core/history_table.h"
 #include "core/nation_groups.h"
@@ -12,8 +14,12 @@
 #include "map/labels.h"
 #include "map/renderer.h"
 #include "map/terrain.h"
+#include "map/timelines.h"
 #include "platform/display.h"
+#include "shell/buttons.h"
 #include "shell/controller.h"
+#include "shell/display_loop.h"
+#include "shell/input.h"
 
 namespace screens {
 
@@ -40,8 +46,17 @@ void labelClick(AppState& app)
     app.command = kCommandShowHistoryMap;
 }
 
-void groupMenu(AppState&, int, DrawSurface*) {}
-void yearPanel(AppState&, int, DrawSurface*) {}
+void groupMenu(AppState& app, int mode, DrawSurface* surface)
+{
+    ::groupMenu(app, nationGroupTable, mode, surface);
+}
+
+void yearPanel(AppState& app, int mode, DrawSurface* surface)
+{
+    ::yearPanel(app, mode, surface);
+    yearReadout(app, buttonTable, app.year, surface);
+}
+
 void periodChooser(AppState&, int, DrawSurface*) {}
 void infoScreen(AppState&, int, DrawSurface*) {}
 void printOptions(AppState&, int, DrawSurface*) {}
@@ -62,7 +77,15 @@ void historyPage(AppState&, int, DrawSurface*) {}
 void historyHeading(AppState&, int, char*, DrawSurface*) {}
 void historyTextStrip(AppState&, int, DrawSurface*) {}
 void infoTextPage(AppState&, DrawSurface*) {}
-void nationSearchKey(AppState&, int) {}
+void nationSearchKey(AppState& app, int key)
+{
+    if (!searchKey(app, typedText, key))
+        return;
+    drawButtons(app, buttonTable, backBuffer);
+    runNationSearch(app, nationGroupTable, typedText, backBuffer);
+    flipScreen(app);
+}
+
 void printJob(AppState&, const char*) {}
 void controlEdit(AppState&) {}
 void editorMapClick(AppState&) {}
