@@ -2,13 +2,16 @@
 #   make run    install what is missing, build, start the atlas
 #   make test   install what is missing, build, run every test (also under sanitizers)
 #   make bench  build and run the benchmarks
+#   make install / make uninstall   into PREFIX (default /usr/local)
+#   make icons  redraw data/icons from the map
 #   make data   regenerate data/borders.dat and data/terrain.dat from the
 #               public sources (needs GDAL; SHARED_DATA=DIR to use other sources)
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 SHARED_DATA ?= ../shared/data
 ETOPO ?= /usr/share/ferret-vis/data/etopo5.cdf
 
-.PHONY: deps build run test bench clean data
+.PHONY: deps build run test bench clean data install uninstall icons
 
 deps:
 	@scripts/install-deps
@@ -28,6 +31,18 @@ test: build
 
 bench: build
 	build/veltmaren_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+# Removes what the last install put in place, as its manifest lists it.
+uninstall:
+	@test -f build/install_manifest.txt || { echo "nothing installed from build/"; exit 1; }
+	xargs -d '\n' rm -f < build/install_manifest.txt
+
+# The icons, drawn from the atlas's own map.
+icons: build
+	cd data && for s in 48 128 256; do ../build/veltmaren-atlas icon --size $$s --out icons/veltmaren-$$s.png; done
 
 data:
 	@scripts/install-deps libgdal-dev ferret-datasets

@@ -4,12 +4,41 @@
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 
 #include "core/bounded_text.h"
 
 namespace {
+
+// Folder that program paths are relative to; empty for the working folder.
+char dataFolder[4096] = "";
+
+bool holdsBorders(const char* folder)
+{
+    char path[4096] = "";
+    if (!copyText(path, folder) || !appendText(path, "/borders.dat"))
+        return false;
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// share/veltmaren beside the bin/ folder that holds the running program, so
+// that an installed tree works wherever its prefix is.
+bool besideProgram(std::span<char> out)
+{
+    char exe[4096];
+    ssize_t length = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (length <= 0)
+        return false;
+    exe[length] = '\0';
+    char* slash = strrchr(exe, '/');
+    if (slash == nullptr)
+        return false;
+    *slash = '\0';
+    return copyText(out, exe) && appendText(out, "/../share/veltmaren");
+}
 
 // Finds an entry of folder whose name equals name without regard to case and
 // writes its real spelling into name (same length). Returns true when found.
@@ -32,9 +61,27 @@ bool findCaseBlind(const char* folder, char* name)
 
 } // namespace
 
+const char* chooseDataFolder()
+{
+    char beside[4096];
+    if (!holdsBorders(".") && besideProgram(beside) && holdsBorders(beside))
+        setDataFolder(beside);
+    return dataFolder;
+}
+
+void setDataFolder(const char* folder)
+{
+    if (!copyText(dataFolder, folder))
+        dataFolder[0] = '\0'; // a folder name too long to use: stay where we are
+}
+
 bool resolvePath(const char* programPath, std::span<char> out)
 {
-    if (!copyText(out, programPath))
+    out[0] = '\0';
+    if (dataFolder[0] != '\0' && programPath != nullptr && programPath[0] != '/' &&
+        (!appendText(out, dataFolder) || !appendText(out, "/")))
+        return false;
+    if (!appendText(out, programPath))
         return false;
     for (char* c = out.data(); *c; ++c)
         if (*c == '\\')

@@ -9,6 +9,18 @@
 #include <cstdio>
 #include <span>
 
+// Chooses the folder the program's file names are relative to: the working
+// folder when it holds borders.dat (makers and tests run there), else the
+// installed data, share/veltmaren beside the bin/ folder that holds the
+// running program, when that holds borders.dat. A program run from its build
+// tree thus never reads an installed atlas's data. With neither, the working
+// folder stays and the missing files are reported as usual. Returns the
+// folder chosen ("" for the working folder). Called once at start.
+const char* chooseDataFolder();
+
+// Makes program paths relative to folder ("" or null: the working folder).
+void setDataFolder(const char* folder);
+
 // Writes into out the path of programPath on this system: backslashes become
 // '/', and every component that does not exist as spelt is looked up without
 // regard to case. A name with no match keeps its spelling (so that a file can

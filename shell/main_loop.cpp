@@ -17,6 +17,8 @@ bool startAtlas(AppState& app, ButtonTable& buttons, DisplayBackend backend)
     if (!createMainWindow(backend, "Veltmaren"))
         return false;
     showSystemPointer(true);
+    (void)setWindowIcon("icons\\veltmaren-128.png"); // without it the desktop's default
+
     const bool displayReady = setupDisplay(800, 600);
     setDefaults(app);
     setFontSizes(app);

@@ -14,6 +14,12 @@
 //   veltmaren-atlas history CODE    checks text/CODE.txt as the atlas loads it
 //                                   (--lines: with its wrapped lines)
 //   veltmaren-atlas history --all   checks every history the atlas knows
+//   veltmaren-atlas icon --size N --out FILE.png
+//                                   the atlas's icon, drawn from its map
+//   veltmaren-atlas animate --view ID --from Y --to Y [--step N] [--delay MS]
+//                           [--labels] --out FILE.gif
+//                                   the map through time as an animated GIF
+// Outside a folder that holds borders.dat it reads the installed data.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,7 +36,9 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
+#include "platform/files.h"
 #include "shell/buttons.h"
+#include "tools/atlas_export.h"
 #include "tools/history_check.h"
 
 namespace {
@@ -43,6 +51,10 @@ int usage()
                  "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n"
                  "       veltmaren-atlas labels\n"
                  "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n"
+                 "       veltmaren-atlas icon --size N --out FILE.png\n"
+                 "       veltmaren-atlas animate --view ID --from Y --to Y [--step N]"
+                 " [--delay MS] [--labels] --out FILE.gif\n"
+
                  "       veltmaren-atlas history CODE [--lines] | --all\n");
     return 2;
 }
@@ -171,17 +183,10 @@ int commandRender(int argc, char** argv)
         year < -3000 || year > 1000)
         return usage();
 
-    if (!createMainWindow(DisplayBackend::headless, "Veltmaren") || !setupDisplay(800, 600)) {
+    if (!openHeadlessAtlas(appState)) {
         std::fprintf(stderr, "render: no display surfaces\n");
         return 1;
     }
-    // The button table fixes the menu band above the map, as at start-up.
-    setFontSizes(appState);
-    buildButtonTable(appState, buttonTable);
-    loadBorders(appState, borderTable);
-    (void)loadTerrain(appState, terrainMap);
-    for (int i = 0; i < messageCount(); ++i)
-        std::fprintf(stderr, "%s\n", messageAt(i));
 
     appState.animationId = static_cast<int>(view);
     appState.year = static_cast<int>(year);
@@ -207,6 +212,7 @@ int main(int argc, char** argv)
     // The tool never waits on the program's message pauses.
     useVirtualClock(0);
     setDefaults(appState);
+    (void)chooseDataFolder();
     if (argc < 2)
         return usage();
     const char* command = argv[1];
@@ -220,6 +226,10 @@ int main(int argc, char** argv)
         return commandView(argv[2]);
     if (std::strcmp(command, "render") == 0)
         return commandRender(argc, argv);
+    if (std::strcmp(command, "icon") == 0)
+        return commandIcon(appState, argc, argv);
+    if (std::strcmp(command, "animate") == 0)
+        return commandAnimate(appState, argc, argv);
     if (std::strcmp(command, "history") == 0 && (argc == 3 || argc == 4)) {
         // Run in the data folder; exit status 1 when anything is wrong.
         const bool lines = argc == 4 && std::strcmp(argv[3], "--lines") == 0;
