@@ -17,7 +17,7 @@
 
 namespace {
 
-enum class StepKind { keys, click, wait, snapshot, state, set };
+enum class StepKind { keys, click, wait, snapshot, state };
 
 struct ReplayStep {
     StepKind kind;
@@ -25,21 +25,7 @@ struct ReplayStep {
     std::string text; // the keys of key/type, the file of snapshot/state
     int x, y;         // click position
     int ms;           // wait
-    std::int32_t AppState::*field; // set: the setting; its new value is in x
 };
-
-// The reader's setting named name, or null. Only the settings can be set:
-// other fields hold invariants (indices into tables) a script could break.
-std::int32_t AppState::*settingField(const std::string& name)
-{
-    if (name == "eraLabels")
-        return &AppState::eraLabels;
-    if (name == "textLevel")
-        return &AppState::textLevel;
-    if (name == "yearEntry")
-        return &AppState::yearEntry;
-    return nullptr;
-}
 
 // Idle frames during a wait come at least this often on the clock.
 constexpr int kWaitFrameMs = 10;
@@ -154,16 +140,7 @@ bool parseLine(std::string line, int number, ReplayStep& step, const char*& why)
         step.text = args[0];
         return true;
     }
-    if (verb == "set") {
-        if (args.size() != 2 || (step.field = settingField(args[0])) == nullptr ||
-            !parseInt(args[1], step.x)) {
-            why = "set needs eraLabels, textLevel or yearEntry and a whole number";
-            return false;
-        }
-        step.kind = StepKind::set;
-        return true;
-    }
-    why = "unknown command (key, type, click, wait, snapshot, state, set)";
+    why = "unknown command (key, type, click, wait, snapshot, state)";
     return false;
 }
 
@@ -262,9 +239,6 @@ int runReplay(AppState& app, ButtonTable& buttons, const char* scriptPath, std::
                 advanceVirtualClock(left < kWaitFrameMs ? left : kWaitFrameMs);
                 frameStep(app, buttons, historyHeadingText);
             }
-            break;
-        case StepKind::set:
-            app.*step.field = step.x;
             break;
         case StepKind::snapshot:
         case StepKind::state: {

@@ -9,9 +9,6 @@
 //   wait MS        advance the clock by MS ms, an idle frame every 10 ms
 //   snapshot FILE  write the picture on show as a PNG file
 //   state FILE     write every AppState field as one JSON object
-//   set NAME N     change a setting (eraLabels, textLevel, yearEntry) as
-//                  the information screen does; yearEntry 121 picks years
-//                  on the timelines
 // One idle frame runs before the first line and after every line.
 #pragma once
 

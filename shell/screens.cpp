@@ -5,6 +5,7 @@
 
 #include "content/group_menu.h"
 #include "content/history_loader.h"
+#include "content/history_panel.h"
 #include "content/nation_search.h"
 #include "core/app_state.h"
 #include "core/history_table.h"
@@ -19,6 +20,9 @@
 #include "shell/buttons.h"
 #include "shell/controller.h"
 #include "shell/display_loop.h"
+#include "shell/frame_driver.h"
+#include "shell/history_view.h"
+#include "shell/info_screens.h"
 #include "shell/input.h"
 
 namespace screens {
@@ -57,8 +61,16 @@ void yearPanel(AppState& app, int mode, DrawSurface* surface)
     yearReadout(app, buttonTable, app.year, surface);
 }
 
-void periodChooser(AppState&, int, DrawSurface*) {}
-void infoScreen(AppState&, int, DrawSurface*) {}
+void periodChooser(AppState& app, int mode, DrawSurface* surface)
+{
+    ::periodChooser(app, mode, surface);
+}
+
+void infoScreen(AppState& app, int mode, DrawSurface* surface)
+{
+    ::infoScreen(app, buttonTable, mode, surface);
+}
+
 void printOptions(AppState&, int, DrawSurface*) {}
 void loadHistory(AppState& app, const char* name)
 {
@@ -72,11 +84,33 @@ void loadGroupHistory(AppState& app, int groupId)
         return;
     loadHistory(app, nationGroupTable[static_cast<std::size_t>(row)].code);
 }
-void showHistoryEntry(AppState&, int) {}
-void historyPage(AppState&, int, DrawSurface*) {}
-void historyHeading(AppState&, int, char*, DrawSurface*) {}
-void historyTextStrip(AppState&, int, DrawSurface*) {}
-void infoTextPage(AppState&, DrawSurface*) {}
+void showHistoryEntry(AppState& app, int mode)
+{
+    historyPanel(app, buttonTable, mode, historyHeadingText, backBuffer);
+}
+
+void historyPage(AppState& app, int mode, DrawSurface* surface)
+{
+    historyPanel(app, buttonTable, mode, historyHeadingText, surface);
+}
+
+void historyHeading(AppState& app, int mode, char* headingText, DrawSurface* surface)
+{
+    // Only the period animation's heading fills in the year span.
+    historyEntryHeadingWithSpan(app, mode == kPanelAnimate ? headingText : nullptr, surface);
+}
+
+void historyTextStrip(AppState& app, int mode, DrawSurface* surface)
+{
+    historyStrip(app, historyTable, periodIndex, lineStore, mode, surface);
+}
+
+void infoTextPage(AppState& app, DrawSurface* surface)
+{
+    drawButtons(app, buttonTable, surface);
+    historyInfoPage(app, historyTable, periodIndex, lineStore, surface);
+}
+
 void nationSearchKey(AppState& app, int key)
 {
     if (!searchKey(app, typedText, key))

@@ -74,7 +74,10 @@ TEST_F(Atlas, HistoryNextPagesTextAndPriorRepeatsOnce)
     run(7);
     EXPECT_EQ(app.listIndex, 1);
     EXPECT_EQ(app.firstShownLine, 15);
-    EXPECT_EQ(app.moreText, 0) << "lines 25..34 are past the record's end (30)";
+    EXPECT_EQ(app.moreText, 1) << "lines 25..29 are still to come";
+    run(7);
+    EXPECT_EQ(app.firstShownLine, 25);
+    EXPECT_EQ(app.moreText, 0) << "the strip shows the record's last lines";
     run(7);
     EXPECT_EQ(app.listIndex, 2);
     EXPECT_EQ(run(7), 600) << "at the last period the End sign shows";
@@ -101,16 +104,20 @@ TEST_F(Atlas, HistoryNextPagesTextAndPriorRepeatsOnce)
     // year and the player are left alone.
     app.year = 123;
     app.listIndex = 2;
+    const int playing = app.playing;
     run(32);
     EXPECT_EQ(app.screenMode, kInfoText);
     EXPECT_EQ(app.year, 123);
-    EXPECT_EQ(app.playing, 0);
+    EXPECT_EQ(app.playing, playing);
 }
 
 TEST_F(Atlas, PeriodAnimationStopsOneStepBeforeTheEndYear)
 {
     app.historyRecordCount = 2;
     app.selectedRecord = 1;
+    periodIndex[0] = {1, 0}; // the period is the list's one entry
+    app.listIndex = 0;
+    app.lastPeriod = 0;
     app.animationId = 11;
     app.screenMode = kHistoryMap;
     const struct {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -297,4 +298,83 @@ TEST(Replay, MalformedLinesNameTheirNumber)
     std::string command = std::string(VELTMAREN_BINARY_DIR) + "/veltmaren --replay bad.txt 2>/dev/null";
     int status = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+namespace {
+
+// A small history of Egypt and the information text, written for the
+// scripts below.
+void writeHistories()
+{
+    std::filesystem::create_directory("text");
+    std::ofstream egypt("text/EGYPT.txt");
+    egypt << "0;-3000;-3000;0;0;3300;2200;3100;0;0;EGYPT;EGY;Egypt;\n"
+             "1;-3000;-3000;1;3;3125;2985;2;0;0;-;*;Memphis;\n"
+             "2;-2686;-3000;40;-2900;0;1;0;0;0;-;*;The first kings;\n"
+             "3;-2181;-2686;40;-2500;0;1;0;0;0;-;*;The Old Kingdom;\n"
+             "4;-2181;-2560;41;-2560;0;0;0;1;1;-;PYRAM;The pyramids;\n"
+             "##\n"
+             "#-2686;40;\nOne kingdom\nEgypt became one kingdom. <Narmer joined it.>\n"
+             "#-2181;40;\nThe pyramids\nThe kings built pyramids.\n"
+             "#-2181;41;\nTombs\nThe pyramids were tombs.\n##\n";
+    std::ofstream info("text/InfoFull.txt");
+    info << "0;-3000;-3000;0;0;0;0;0;0;0;InfoFull;*;Information;\n";
+    const char* sections[] = {"Acknowledgments", "Legal and warranty", "About the software",
+                              "Help"};
+    for (int i = 0; i < 4; ++i)
+        info << i + 1 << ";" << i + 1 << ";" << i << ";40;0;0;0;0;0;0;-;*;" << sections[i]
+             << ";\n";
+    info << "##\n";
+    for (int i = 0; i < 4; ++i)
+        info << "#" << i + 1 << ";40;\n" << sections[i] << " title\nText of section " << i
+             << ".\n";
+    info << "##\n";
+}
+
+} // namespace
+
+TEST(Replay, NameHistoryPageBackToMapAndTheInformationTexts)
+{
+    ScratchFolder folder;
+    writeHistories();
+    AppState view{};
+    setDefaults(view);
+    view.mapTop = 58;
+    selectView(view, nullptr);
+    LabelTable labels = labelTable;
+    mapLabels(view, historyTable, periodIndex, lineStore, nationGroupTable, labels, kLabelLayout,
+              nullptr);
+    const std::string egypt =
+        std::to_string(labels[0].screenX) + " " + std::to_string(labels[0].screenY + 5);
+    // The list's third row (the topic) on the page: rows of 21 from 84.
+    const std::string script = typeYear("-2600") + "click " + egypt +
+                               "\nstate page.json\n"
+                               "click 100 131\nstate topic.json\n"
+                               "click 60 15\nstate map.json\n"
+                               "click 121 42\nstate info.json\n"
+                               "click 500 120\nstate ack.json\n"
+                               "click 30 15\nclick 500 170\nstate legal.json\n"
+                               "click 30 15\nclick 100 170\nstate about.json\n"
+                               "click 30 15\nclick 100 120\nstate help.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State page = readState("page.json");
+    EXPECT_EQ(page["screenMode"], kNationHistory);
+    EXPECT_EQ(page["historyRecordCount"], 5);
+    EXPECT_EQ(page["listIndex"], 1) << "the period the map year falls in";
+    EXPECT_EQ(page["selectedRecord"], 3);
+    EXPECT_EQ(page["historyListTop"], 84);
+    EXPECT_EQ(page["historyListRows"], 21);
+    State topic = readState("topic.json");
+    EXPECT_EQ(topic["listIndex"], 2);
+    EXPECT_EQ(topic["selectedRecord"], 4);
+    State map = readState("map.json");
+    EXPECT_EQ(map["screenMode"], kRegionMap) << "a name clicked on a region map leads back there";
+    EXPECT_EQ(readState("info.json")["screenMode"], kInfoScreen);
+    const char* files[] = {"ack.json", "legal.json", "about.json", "help.json"};
+    for (int section = 0; section < 4; ++section) {
+        State shown = readState(files[section]);
+        EXPECT_EQ(shown["screenMode"], kInfoText) << files[section];
+        EXPECT_EQ(shown["listIndex"], section) << files[section];
+        EXPECT_EQ(shown["selectedRecord"], section + 1) << files[section];
+    }
 }

@@ -88,9 +88,11 @@ TEST_F(Timelines, YearPicks)
 TEST(YearScreen, PicksEraSwitchAndMarks)
 {
     ScratchFolder folder;
+    // The i button, then "Use mouse" on the Year Entry line.
+    const std::string kMouseEntry = "click 118 43\nclick 600 355\n";
     const std::string panelEra = "click 400 550\n"; // the panel's era line
     const std::string script =
-        "set yearEntry 121\nclick 80 40\nstate open.json\nsnapshot open.png\n" + panelEra +
+        kMouseEntry + "click 80 40\nstate open.json\nsnapshot open.png\n" + panelEra +
         "state era.json\nsnapshot era.png\n" + "click " +
         std::to_string(kYearLeft + 47 * kYearStep + 3) + " " + std::to_string(kYearLine) +
         "\nsnapshot year47.png\nstate year47.json\n" +
