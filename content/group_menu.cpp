@@ -16,7 +16,8 @@ constexpr int kEntryColor = 215;
 constexpr int kChosenColor = 210;
 constexpr int kSolid = 10;
 
-// Screen in which the editor uses the menu to choose a map.
+// On screen 20 the menu chooses a map: every entry is shown as a map at
+// once. No screen of the atlas has that number yet.
 constexpr int kMapChooser = 20;
 
 struct MenuLayout {
