@@ -118,6 +118,8 @@ const char* const kStartYr = "click 464 10\n";    // Save/Labels
 const char* const kSaveReplace = "click 464 28\n";
 const char* const kSaveFile = "click 60 10\n";
 const char* const kDeletePoint = "click 598 10\n"; // Edit Points
+const char* const kNewMap = "click 60 10\n";
+const char* const kEurope = "click 180 152\n"; // in the map chooser
 const char* const kNationFilter = "click 20 75\n";  // list row 1, left
 const char* const kFirstEntry = "click 20 165\n";   // list row 7
 
@@ -128,7 +130,7 @@ const std::string kPickRecord = std::string(kInfo) + kEdit + "type 7\nkey ENTER\
 
 } // namespace
 
-TEST(EditorReplay, TheWaysInShowOnTheInformationScreenOnly)
+TEST(EditorReplay, TheWaysInOnTheInformationScreenAndNewMap)
 {
     ScratchFolder folder;
     writeAtlas();
@@ -136,13 +138,20 @@ TEST(EditorReplay, TheWaysInShowOnTheInformationScreenOnly)
     // is a speed button and nothing opens the editor.
     ASSERT_EQ(replay(std::string(kInfo) + "state info.json\n" + "click 30 15\n" +
                      "click 60 40\n" + "state menu.json\n" + kEdit + "state notEditor.json\n" +
-                     kInfo + kEdit + "state editor.json\n" + kHome + "state home.json\n"),
+                     kInfo + kEdit + "state editor.json\n" + kNewMap + kEurope +
+                     "state europe.json\n" + kHome + "state home.json\n"),
               kReplayDone);
     EXPECT_EQ(readState("info.json")["screenMode"], 10);
     EXPECT_EQ(readState("notEditor.json")["editorActive"], 0);
     State editor = readState("editor.json");
     EXPECT_EQ(editor["editorActive"], 1);
     EXPECT_EQ(editor["screenMode"], 21);
+    // New Map, then Europe in the chooser: the editor's view of Europe.
+    State europe = readState("europe.json");
+    EXPECT_EQ(europe["animationId"], 0);
+    EXPECT_EQ(europe["viewCenterX"], 2600);
+    EXPECT_EQ(europe["year"], -3000);
+    EXPECT_EQ(europe["screenMode"], 21);
     State home = readState("home.json");
     EXPECT_EQ(home["editorActive"], 0);
     EXPECT_EQ(home["screenMode"], 11);
