@@ -158,7 +158,9 @@ void carryOut(AppState& app, BorderTable& table, ButtonTable& buttons, EditList&
 void viewChosenMap(AppState& app)
 {
     app.year = -3000;
-    if (app.animationId <= 10) {
+    // Without the history texts a group's window cannot be read; the whole
+    // map stands in for it.
+    if (app.animationId <= 10 || (app.fullContent != 1 && app.animationId != 201)) {
         selectView(app, nullptr);
         return;
     }

@@ -277,21 +277,6 @@ TEST_F(Editor, SaveNewPlacesTheRecordByStartYear)
     run(68);
     EXPECT_EQ(table[2].STARTYR, -3000);
 
-    // SaveReplace of a record taken before the table moved writes to the
-    // slot its RECORD named then.
-    app.editRecordIndex = 7;
-    run(57);
-    entry(555, 69);
-    clickNowhere();
-    run(75);
-    entry(-2000, 66);
-    run(68); // inserts at 2: the old slot 7 is now slot 8
-    app.editRecordIndex = 1;
-    run(57);
-    table[kWorkRecordSlot].RECORD = 7;
-    entry(777, 69);
-    run(67);
-    EXPECT_EQ(table[7].ENDYR, 777);
 }
 
 TEST_F(Editor, SaveNewOnAFullTableChangesNothing)
@@ -316,15 +301,22 @@ TEST_F(Editor, SaveNewOnAFullTableChangesNothing)
 TEST_F(Editor, DeleteRecRemovesTheSlotForGood)
 {
     const int count = app.recordCount;
+    app.editRecordIndex = 6;
+    run(57); // the work record comes from slot 6
     app.editRecordIndex = 4;
-    run(57);
     run(59);
     EXPECT_EQ(app.recordCount, count - 1);
     EXPECT_EQ(table[4].NATION, 8);
-    EXPECT_EQ(table[4].RECORD, 4);
-    run(54); // the snapshot SaveToWork took was of the record before
-    EXPECT_EQ(work().STARTYR, 0);
-    app.editRecordIndex = kEndMark - 1; // the end mark now: it stays
+    EXPECT_EQ(table[5].RECORD, 5) << "the table is numbered again";
+    // SaveReplace still writes to the slot the record came from, now the
+    // end mark's.
+    entry(777, 69);
+    run(67);
+    EXPECT_EQ(table[6].ENDYR, 777);
+    EXPECT_EQ(table[5].ENDYR, 699);
+    // The end mark and the sentinels are never deleted.
+    table[6].STARTYR = 4000;
+    app.editRecordIndex = 6;
     run(59);
     EXPECT_EQ(app.recordCount, count - 1);
 }
