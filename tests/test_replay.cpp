@@ -30,40 +30,9 @@
 
 namespace {
 
-using State = std::map<std::string, int>;
-
-// Reads a state dump: one flat JSON object of integers.
-State readState(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream all;
-    all << in.rdbuf();
-    std::string text = all.str();
-    State state;
-    std::size_t i = 0;
-    while ((i = text.find('"', i)) != std::string::npos) {
-        std::size_t end = text.find('"', i + 1);
-        std::string key = text.substr(i + 1, end - i - 1);
-        std::size_t colon = text.find(':', end);
-        state[key] = std::atoi(text.c_str() + colon + 1);
-        i = text.find_first_of(",}", colon);
-    }
-    return state;
-}
-
-// Runs script in the scratch folder; returns the exit code.
-int replay(const std::string& script)
-{
-    {
-        std::ofstream out("script.txt");
-        out << script;
-    }
-    AppState app{};
-    std::FILE* errors = std::fopen("errors.txt", "w");
-    int code = runReplay(app, buttonTable, "script.txt", errors);
-    std::fclose(errors);
-    return code;
-}
+using State = ReplayState;
+constexpr auto readState = readReplayState;
+constexpr auto replay = replayScript;
 
 // Button centres at 800 x 600.
 const char* const kYearButton = "click 80 40\n";
