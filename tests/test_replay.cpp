@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "content/group_menu.h"
 #include "core/app_state.h"
 #include "core/history_table.h"
 #include "core/nation_groups.h"
@@ -377,4 +378,68 @@ TEST(Replay, NameHistoryPageBackToMapAndTheInformationTexts)
         EXPECT_EQ(shown["listIndex"], section) << files[section];
         EXPECT_EQ(shown["selectedRecord"], section + 1) << files[section];
     }
+}
+
+TEST(Replay, MenuPeriodPagePlayedPeriodNextPriorAndANameOnTheHistoryMap)
+{
+    ScratchFolder folder;
+    writeHistories();
+    // Egypt's entry in the menu, and Egypt's name on the map of its history.
+    AppState view{};
+    setDefaults(view);
+    view.mapTop = 58;
+    std::string entry;
+    for (int y = 60; y < 600 && entry.empty(); y += 4)
+        for (int x = 0; x < 800 && entry.empty(); x += 8)
+            if (groupMenuRow(view, x, y) == findNationGroup(nationGroupTable, 11))
+                entry = std::to_string(x + 4) + " " + std::to_string(y + 6);
+    ASSERT_FALSE(entry.empty());
+    view.animationId = 11;
+    const MapWindow window = {3300, 2200, 3100};
+    selectView(view, &window);
+    LabelTable labels = labelTable;
+    mapLabels(view, historyTable, periodIndex, lineStore, nationGroupTable, labels, kLabelLayout,
+              nullptr);
+    const std::string egypt =
+        std::to_string(labels[0].screenX) + " " + std::to_string(labels[0].screenY + 5);
+
+    const std::string script = std::string("click 26 42\nclick ") + entry +
+                               "\nsnapshot periods.png\nstate periods.json\n"
+                               "click 200 159\nstate chosen.json\n"
+                               "wait 4000\nsnapshot played.png\nstate played.json\n"
+                               "click 100 15\nstate next.json\n"
+                               "click 34 15\nstate prior1.json\n"
+                               "click 34 15\nstate prior2.json\n"
+                               "click 100 15\nwait 800\nclick " + egypt +
+                               "\nstate page.json\n"
+                               "click 60 15\nstate back.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State periods = readState("periods.json");
+    EXPECT_EQ(periods["screenMode"], kPeriodPage);
+    EXPECT_EQ(periods["animationId"], 11);
+    EXPECT_EQ(periods["lastPeriod"], 2);
+    // The second row: the Old Kingdom, 505 years in steps of 100.
+    State chosen = readState("chosen.json");
+    EXPECT_EQ(chosen["screenMode"], kHistoryMap);
+    EXPECT_EQ(chosen["selectedRecord"], 3);
+    EXPECT_EQ(chosen["historyYearStep"], 100);
+    EXPECT_EQ(chosen["playing"], 1);
+    State played = readState("played.json");
+    EXPECT_EQ(played["playing"], 0);
+    EXPECT_EQ(played["year"], -2200) << "(trunc(-2181 / 100) - 1) x 100";
+    EXPECT_EQ(played["historyEndYear"], -2200);
+    // Next: the topic after the period, shown on the map at its year.
+    State next = readState("next.json");
+    EXPECT_EQ(next["listIndex"], 2);
+    EXPECT_EQ(next["year"], -2560);
+    EXPECT_EQ(next["playing"], 0);
+    // The first Prior shows the topic again, the second the period before.
+    EXPECT_EQ(readState("prior1.json")["listIndex"], 2);
+    EXPECT_EQ(readState("prior2.json")["listIndex"], 1);
+    State page = readState("page.json");
+    EXPECT_EQ(page["screenMode"], kNationHistory);
+    EXPECT_EQ(page["labelHit"], 11);
+    State back = readState("back.json");
+    EXPECT_EQ(back["screenMode"], kHistoryMap) << "Back to map returns to the history's map";
+    EXPECT_EQ(back["historyRecordCount"], 5);
 }

@@ -155,6 +155,8 @@ void checkRecordZero(Report& report, const char* name, bool info)
         report.error("record 0 has kind %d, not 0", zero.kind);
     if (zero.label[0] == '\0')
         report.error("record 0 has no label (the history's name)");
+    if (zero.endYear != -3000)
+        report.error("record 0's endYear is %d; -3000 keeps every header past it", zero.endYear);
     if (info)
         return;
     if (strcasecmp(zero.code, name) != 0)
