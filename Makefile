@@ -4,6 +4,8 @@
 #   make bench  build and run the benchmarks
 #   make install / make uninstall   into PREFIX (default /usr/local)
 #   make icons  redraw data/icons from the map
+#   make pictures  render data/images from the scenes in tools/pictures
+#               (installs POV-Ray when missing; NAMES="A B" for only some)
 #   make data   regenerate data/borders.dat and data/terrain.dat from the
 #               public sources (needs GDAL; SHARED_DATA=DIR to use other sources)
 JOBS ?= $(shell nproc)
@@ -11,7 +13,7 @@ PREFIX ?= /usr/local
 SHARED_DATA ?= ../shared/data
 ETOPO ?= /usr/share/ferret-vis/data/etopo5.cdf
 
-.PHONY: deps build run test bench clean data install uninstall icons
+.PHONY: deps build run test bench clean data install uninstall icons pictures contact-sheet
 
 deps:
 	@scripts/install-deps
@@ -43,6 +45,15 @@ uninstall:
 # The icons, drawn from the atlas's own map.
 icons: build
 	cd data && for s in 48 128 256; do ../build/veltmaren-atlas icon --size $$s --out icons/veltmaren-$$s.png; done
+
+# The atlas's pictures, ray-traced from our own scenes, and their contact sheet.
+pictures:
+	@scripts/install-deps povray libjpeg-turbo-progs
+	tools/pictures/render.sh $(NAMES)
+	tools/pictures/contact-sheet.sh
+
+contact-sheet:
+	tools/pictures/contact-sheet.sh
 
 data:
 	@scripts/install-deps libgdal-dev ferret-datasets
