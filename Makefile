@@ -61,17 +61,18 @@ fuzz: fuzz-build
 	@for t in $(FUZZ_TARGETS); do \
 	  rm -rf build-fuzz/work/$$t; mkdir -p build-fuzz/work/$$t build-fuzz/findings/$$t; \
 	  cp fuzz/corpus/$$t/* build-fuzz/work/$$t/; \
-	  dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=fuzz/$$t.dict"; \
+	  dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=$(CURDIR)/fuzz/$$t.dict"; \
 	  echo "== $$t"; \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp build-fuzz/fuzz_$$t $$dict \
 	    -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
-	    -artifact_prefix=build-fuzz/findings/$$t/ build-fuzz/work/$$t 2>&1 | tail -n 14 || exit 1; \
+	    -artifact_prefix=$(CURDIR)/build-fuzz/findings/$$t/ $(CURDIR)/build-fuzz/work/$$t \
+	    2>&1 | tail -n 14 || exit 1; \
 	done
 
 # Every target once over its committed corpus (which keeps the fixed findings).
 fuzz-regress: fuzz-build
 	@for t in $(FUZZ_TARGETS); do \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp build-fuzz/fuzz_$$t -runs=0 fuzz/corpus/$$t \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp build-fuzz/fuzz_$$t -runs=0 $(CURDIR)/fuzz/corpus/$$t \
 	    2>&1 | tail -n 1 || exit 1; \
 	done
 

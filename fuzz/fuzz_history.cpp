@@ -1,6 +1,7 @@
 // A history file loaded as the atlas loads it, at both text levels, and each
 // time drawn on every screen that shows a history: the heading, the strip,
-// the history page and the information page, for every entry of its list.
+// the history page and the information page, for the first, a middle and the
+// last entry of its list and one beyond each end.
 #include <cstddef>
 #include <cstdint>
 
@@ -22,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         app.year = size > 0 ? -3000 + data[0] * 16 : 0;
         history(app, historyTable, periodIndex, lineStore, "FUZZ", backBuffer);
         // Beyond both ends of the list too: the screens clamp the entry.
-        for (int entry = -1; entry <= app.lastPeriod + 1 && entry < 130; ++entry) {
+        const int last = app.lastPeriod;
+        for (int entry : {-1, 0, last / 2, last, last + 1}) {
             app.listIndex = entry;
             int record = selectEntry(app, periodIndex);
             app.firstShownLine = historyTable[record].firstLine;

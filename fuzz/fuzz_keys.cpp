@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr std::size_t kMostEvents = 48;
+constexpr std::size_t kMostEvents = 24;
 constexpr int kEscape = 27; // would end the program: the fuzzer keeps it running
 
 } // namespace
