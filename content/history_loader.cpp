@@ -465,8 +465,9 @@ void load(AppState& app, HistoryTable& table, PeriodIndex& index, LineStore& lin
                         noter.add("a title longer than ", kTitleChars, " characters; cut");
                     if (title.text[0] == '#')
                         noter.add("a title that starts with '#' (no title after the header?)");
-                    readString(title.text, title.length,
-                               std::span<char>(record.title, kTitleChars + 1), nullptr, noter);
+                    // The title is the whole line, leading blanks and all.
+                    std::span<char> field(record.title, kTitleChars + 1);
+                    (void)copyText(field, title.text);
                 } else {
                     noter.add("the file ends after a header, before its title");
                 }

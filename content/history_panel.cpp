@@ -217,6 +217,14 @@ void historyStrip(AppState& app, const HistoryTable& table, const PeriodIndex& i
     }
 }
 
+void historyLegacyLabel(AppState& app, DrawSurface* surface)
+{
+    // White over a black shadow, two pixels apart.
+    const int x = app.headingRight - static_cast<int>(-0.068 * app.screenWidth);
+    textOut(app, "LEGACY", x - 1, 3, app.fontSize3, kAlignCenter, kNotChosen, kTextHeavy, surface);
+    textOut(app, "LEGACY", x + 1, -1, app.fontSize3, kAlignCenter, kChosen, kTextHeavy, surface);
+}
+
 void historyPage(AppState& app, const HistoryTable& table, const PeriodIndex& index,
                  const LineStore& lines, DrawSurface* surface)
 {
@@ -242,9 +250,7 @@ void historyPage(AppState& app, const HistoryTable& table, const PeriodIndex& in
         textOut(app, span, app.headingRight + static_cast<int>(0.075 * W), 0, f3, kAlignCenter,
                 kChosen, kTextPlain, surface);
     } else {
-        const int x = app.headingRight - static_cast<int>(-0.068 * W);
-        textOut(app, "LEGACY", x - 1, 3, f3, kAlignCenter, kNotChosen, kTextHeavy, surface);
-        textOut(app, "LEGACY", x + 1, -1, f3, kAlignCenter, kChosen, kTextHeavy, surface);
+        historyLegacyLabel(app, surface);
     }
 
     if (record.kind == 40) {

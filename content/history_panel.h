@@ -52,6 +52,10 @@ void historyStrip(AppState& app, const HistoryTable& table, const PeriodIndex& i
 // "AD", scanning at most scan characters; the strip's era rewriting.
 void rewriteEra(const char* line, int scan, char* out);
 
+// "LEGACY" beside the heading, in place of a period's year span: what a
+// topic shows on its page and on the map.
+void historyLegacyLabel(AppState& app, DrawSurface* surface);
+
 // The history page of the selected entry (the caller has drawn the menu
 // bar, and for a period the heading box in the button colour): its text, its year span or
 // "LEGACY", its language and belief lines, and the list window of entries

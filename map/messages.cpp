@@ -35,11 +35,16 @@ void drawMessage(AppState& app, const char* text, DrawSurface* surface)
 
 } // namespace
 
-void showMessage(AppState& app, const char* text)
+void logMessage(const char* text)
 {
     auto& slot = messageLog.texts[messageLog.count % kMessageLogEntries];
     (void)copyText(slot, text); // a cut log entry still names the failure
     ++messageLog.count;
+}
+
+void showMessage(AppState& app, const char* text)
+{
+    logMessage(text);
     if (backBuffer != nullptr) {
         // On both buffers, so that it stands whichever is shown next.
         drawMessage(app, text, backBuffer);

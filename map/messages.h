@@ -14,6 +14,10 @@ struct AppState;
 // is cut to kMessageBytes-1 characters in the log.
 void showMessage(AppState& app, const char* text);
 
+// Adds text to the log without drawing it: for messages that draw
+// themselves elsewhere (the editor's counts in the menu band).
+void logMessage(const char* text);
+
 // The messages shown so far, oldest first; at most kMessageLogEntries of the
 // newest are kept.
 int messageCount();

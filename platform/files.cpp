@@ -2,10 +2,13 @@
 #include "platform/files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "core/bounded_text.h"
@@ -59,7 +62,101 @@ bool findCaseBlind(const char* folder, char* name)
     return found;
 }
 
+struct FaultPlan {
+    int step;
+    FileFault fault;
+    int taken; // steps of the current replaceFile so far
+};
+
+FaultPlan faultPlan = {0, FileFault::none, 0};
+
+// Counts one step of replaceFile; false when a test has it fail there.
+bool stepOk()
+{
+    ++faultPlan.taken;
+    if (faultPlan.fault == FileFault::none || faultPlan.step != faultPlan.taken)
+        return true;
+    if (faultPlan.fault == FileFault::crash)
+        _exit(86);
+    return false;
+}
+
+// The folder part of path ("." for a bare name).
+void folderOf(const char* path, std::span<char> out)
+{
+    (void)copyText(out, path);
+    char* slash = strrchr(out.data(), '/');
+    if (slash == nullptr)
+        (void)copyText(out, ".");
+    else if (slash == out.data())
+        slash[1] = '\0';
+    else
+        *slash = '\0';
+}
+
+bool writeAll(int fd, std::span<const unsigned char> bytes)
+{
+    constexpr std::size_t kChunk = 16384;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t length = std::min(kChunk, bytes.size() - done);
+        if (!stepOk())
+            return false;
+        const ssize_t wrote = write(fd, bytes.data() + done, length);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += static_cast<std::size_t>(wrote);
+    }
+    return true;
+}
+
 } // namespace
+
+void setFileFault(int step, FileFault fault)
+{
+    faultPlan.step = step;
+    faultPlan.fault = step > 0 ? fault : FileFault::none;
+}
+
+int fileStepsTaken()
+{
+    return faultPlan.taken;
+}
+
+bool replaceFile(const char* programPath, std::span<const unsigned char> bytes)
+{
+    faultPlan.taken = 0;
+    char path[4096];
+    char temporary[4096 + 8];
+    if (!resolvePath(programPath, path) || !copyText(temporary, path) ||
+        !appendText(temporary, ".new"))
+        return false;
+
+    int fd = stepOk() ? open(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644) : -1;
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, bytes);
+    ok = ok && stepOk() && fsync(fd) == 0;
+    const bool closeStep = stepOk();
+    ok = close(fd) == 0 && closeStep && ok;
+    ok = ok && stepOk() && rename(temporary, path) == 0;
+    if (!ok) {
+        unlink(temporary);
+        return false;
+    }
+    // The rename itself lasts only once the folder is on the disk too; the
+    // file is whole either way, so a failure here is no failure of the save.
+    char folder[4096];
+    folderOf(path, folder);
+    const int dir = stepOk() ? open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+    if (dir >= 0) {
+        (void)fsync(dir);
+        close(dir);
+    }
+    return true;
+}
 
 const char* chooseDataFolder()
 {
@@ -125,6 +222,13 @@ std::FILE* openFile(const char* programPath, const char* mode)
     if (!resolvePath(programPath, path))
         return nullptr;
     return std::fopen(path, mode);
+}
+
+bool fileExists(const char* programPath)
+{
+    char path[4096];
+    struct stat info;
+    return resolvePath(programPath, path) && stat(path, &info) == 0;
 }
 
 bool deleteFile(const char* programPath)

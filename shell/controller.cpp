@@ -84,7 +84,9 @@ void nextEntry(AppState& app, ButtonTable& buttons)
         app.firstShownLine += 10;
         app.moreText = app.firstShownLine + 20 < entry.firstLine + entry.lineCount ? 1 : 0;
         app.playing = 0;
-        screens::historyTextStrip(app, 1, backBuffer);
+        // Straight onto the picture on show: the player is stopped, so no
+        // flip would bring a strip drawn in the back buffer forward.
+        screens::historyTextStrip(app, 1, primarySurface);
         yearReadout(app, buttons, app.year, primarySurface);
         presentFront();
         app.historyStep = 22;
@@ -249,8 +251,10 @@ void controller(AppState& app, ButtonTable& buttons)
                 app.command = kCommandChooseYear;
                 continue;
             }
-            if (app.screenMode == kHistoryMap)
-                screens::historyTextStrip(app, 1, backBuffer);
+            if (app.screenMode == kHistoryMap) {
+                screens::historyTextStrip(app, 1, primarySurface);
+                presentFront();
+            }
             return;
         }
 
@@ -324,6 +328,7 @@ void controller(AppState& app, ButtonTable& buttons)
             drawButtons(app, buttons, backBuffer);
             setScreen(app, buttons, kNationHistory);
             screens::historyPage(app, 2, backBuffer);
+            flipScreen(app); // Back ends here: the page must show
             return;
 
         case 28: // BackToMap
@@ -332,8 +337,10 @@ void controller(AppState& app, ButtonTable& buttons)
                 setScreen(app, buttons, kRegionMap);
                 showMap(app, buttons);
             } else {
-                screens::loadGroupHistory(app, app.animationId);
+                // The map first: loaded on the history page, the text would
+                // keep every passage whatever the text level.
                 setScreen(app, buttons, kHistoryMap);
+                screens::loadGroupHistory(app, app.animationId);
                 drawButton(app, buttons, kButtonNext, kLabelColor, backBuffer);
                 drawButton(app, buttons, kButtonPrior, kLabelColor, backBuffer);
                 paintMap(app, true);

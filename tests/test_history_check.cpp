@@ -72,7 +72,7 @@ TEST(HistoryCheck, SoundFilePassesAndEveryFaultIsReported)
         "5;-2500;-2600;40;-2000;0;150;0;0;0;-;*;A gap and a stray mapYear;\n"
         "6;-2550;-2520;40;-2530;0;0;100;0;0;-;*;Out of order;\n"
         "7;-2400;-2550;40;-2450;0;0;0;0;0;-;*;No text;\n"
-        "8;-2300;-2400;40;-2350;0;0;0;0;0;-;*;Far too long;\n"
+        "8;-2300;-2400;40;-2350;0;0;0;0;0;-;*;Far too long and wide for the list;\n"
         "##\n"
         "#-2686;40;\nWrong\nThe kings of 3000 BC ruled.\nThey ruled until AD 5. <An older sentence.\n"
         "#-2686;41;\nPicture\nA topic.\n"
@@ -93,7 +93,8 @@ TEST(HistoryCheck, SoundFilePassesAndEveryFaultIsReported)
           "mapYear -2000 lies outside", "record 7 (No text): no text",
           "lines at the Standard level; the history page shows 21",
           "a header that names no record", "the mark BC", "the mark AD",
-          "a '<' without its '>'", "place field 100 is not"})
+          "a '<' without its '>'", "place field 100 is not",
+          "the period page shows 296"})
         EXPECT_NE(output.find(fault), std::string::npos) << fault << "\n" << output;
 
     // A place among records 100 and later can never be named by a period.

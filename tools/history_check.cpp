@@ -155,6 +155,8 @@ void checkRecordZero(Report& report, const char* name, bool info)
         report.error("record 0 has kind %d, not 0", zero.kind);
     if (zero.label[0] == '\0')
         report.error("record 0 has no label (the history's name)");
+    if (zero.endYear != -3000)
+        report.error("record 0's endYear is %d; -3000 keeps every header past it", zero.endYear);
     if (info)
         return;
     if (strcasecmp(zero.code, name) != 0)
@@ -341,6 +343,46 @@ void checkTexts(Report& report, int count, bool info, int pageLines)
     }
 }
 
+// Names and titles that the screens would clip or run into their
+// neighbours: the period page's title boxes, the heading box.
+void checkWidths(Report& report, const AppState& app, int count, DrawSurface* surface, bool info)
+{
+    DrawContext* context = acquireContext(surface);
+    if (context == nullptr)
+        return;
+    const int listWidth = app.screenWidth / 2 - static_cast<int>(0.13 * app.screenWidth);
+    const int headingWidth = app.headingRight - app.headingLeft;
+    const Font listFont{app.fontSize4, 700, 0};
+    const Font nameFont{app.fontSize5, 700, 0};
+    const Font titleFont{app.fontSize4, 700, 0};
+    for (int r = 1; r < count; ++r) {
+        const HistoryRecord& record = standardTable[static_cast<std::size_t>(r)];
+        if (!listed(record.kind))
+            continue;
+        const int list = measureText(context, record.label, listFont).x;
+        if (!info && list > listWidth)
+            report.error("record %d (%s): the label is %d pixels wide; the period page shows %d",
+                         r, record.label, list, listWidth);
+        char heading[96];
+        heading[0] = '\0';
+        if (!info) {
+            (void)appendText(heading, standardTable[0].label);
+            (void)appendText(heading, ":  ");
+        }
+        (void)appendText(heading, record.label);
+        // The heading's first line is drawn heavy, one pixel wider.
+        const int name = measureText(context, heading, nameFont).x + 1;
+        if (name > headingWidth)
+            report.error("record %d (%s): the heading \"%s\" is %d pixels wide; the heading box "
+                         "holds %d", r, record.label, heading, name, headingWidth);
+        const int title = measureText(context, record.title, titleFont).x;
+        if (title > headingWidth)
+            report.error("record %d (%s): the title is %d pixels wide; the heading box holds %d",
+                         r, record.label, title, headingWidth);
+    }
+    releaseContext(context);
+}
+
 // What the loader reads past or cuts never shows; what it cannot hold is
 // lost: every note of the load is an error.
 void reportNotes(Report& report)
@@ -452,8 +494,8 @@ int checkHistoryFile(const char* name, int detail, std::FILE* out)
 
     loadAt(app, kTextYoungReader, youngTable, youngIndex, youngLines, youngNotes, name, surface);
     loadAt(app, kTextStandard, standardTable, standardIndex, standardLines, notes, name, surface);
-    destroySurface(surface);
     if (!notes.opened) {
+        destroySurface(surface);
         std::fprintf(out, "%s: text\\%s.txt\n", name, name);
         report.error("can't open text\\%s.txt", name);
         return report.errors;
@@ -518,7 +560,9 @@ int checkHistoryFile(const char* name, int detail, std::FILE* out)
         if (!info)
             checkListed(report, count);
         checkTexts(report, count, info, pageLines);
+        checkWidths(report, app, count, surface, info);
     }
+    destroySurface(surface);
     if (periods + topics == 0)
         report.error("no period or topic: the history has nothing to list or play");
     if (info) {

@@ -14,6 +14,8 @@
 //   veltmaren-atlas history CODE    checks text/CODE.txt as the atlas loads it
 //                                   (--lines: with its wrapped lines)
 //   veltmaren-atlas history --all   checks every history the atlas knows
+//   veltmaren-atlas check           checks borders.dat as the editor and the
+//                                   atlas need it; exit status 1 on a fault
 //   veltmaren-atlas icon --size N --out FILE.png
 //                                   the atlas's icon, drawn from its map
 //   veltmaren-atlas animate --view ID --from Y --to Y [--step N] [--delay MS]
@@ -24,7 +26,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <vector>
+
 #include "core/app_state.h"
+#include "editor/border_check.h"
 #include "editor/editor_files.h"
 #include "map/border_table.h"
 #include "map/label_table.h"
@@ -35,8 +40,8 @@
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
-#include "platform/surface.h"
 #include "platform/files.h"
+#include "platform/surface.h"
 #include "shell/buttons.h"
 #include "tools/atlas_export.h"
 #include "tools/history_check.h"
@@ -54,8 +59,8 @@ int usage()
                  "       veltmaren-atlas icon --size N --out FILE.png\n"
                  "       veltmaren-atlas animate --view ID --from Y --to Y [--step N]"
                  " [--delay MS] [--labels] --out FILE.gif\n"
-
-                 "       veltmaren-atlas history CODE [--lines] | --all\n");
+                 "       veltmaren-atlas history CODE [--lines] | --all\n"
+                 "       veltmaren-atlas check\n");
     return 2;
 }
 
@@ -205,6 +210,26 @@ int commandRender(int argc, char** argv)
     return 0;
 }
 
+// Checks borders.dat in the working folder; 1 when it is missing or faulty.
+int commandCheck()
+{
+    std::FILE* file = openFile("borders.dat", "rb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "Can't open borders.dat\n");
+        return 1;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    std::fclose(file);
+    const int faults = checkBorderBytes(bytes, stdout);
+    std::printf("borders.dat: %zu records, %d fault%s\n", bytes.size() / kBorderRecordBytes,
+                faults, faults == 1 ? "" : "s");
+    return faults > 0 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -220,6 +245,8 @@ int main(int argc, char** argv)
         return commandInfo();
     if (std::strcmp(command, "headers") == 0 && argc == 2)
         return commandHeaders();
+    if (std::strcmp(command, "check") == 0 && argc == 2)
+        return commandCheck();
     if (std::strcmp(command, "labels") == 0 && argc == 2)
         return commandLabels();
     if (std::strcmp(command, "view") == 0 && argc == 3)
