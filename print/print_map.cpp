@@ -24,11 +24,6 @@ constexpr int kWhite = 210;
 constexpr int kBlack = 215;
 constexpr int kDarkGrey = 214;
 constexpr int kNeutralLand = 170;
-// The raster's north-west corner and cells per degree, as on screen.
-constexpr int kTerrainNorthLat = 5000;
-constexpr int kTerrainWestLon = -1000;
-constexpr int kCellsPerDegree = 12;
-constexpr int kReliefStep = 4;
 
 std::array<PixelPoint, kBorderPoints> pagePoints;
 
@@ -59,23 +54,6 @@ std::span<const PixelPoint> mapRecord(const AppState& app, const BorderRecord& r
         pagePoints[static_cast<std::size_t>(p)] =
             paperPoint(app, record.points[p][0], record.points[p][1]);
     return {pagePoints.data(), static_cast<std::size_t>(count)};
-}
-
-int cellIndex(int v)
-{
-    return kCellsPerDegree * (v / 100) + ((v % 100) * kCellsPerDegree) / 100;
-}
-
-int rowLatitude(int row)
-{
-    return (kTerrainNorthLat / 100 - row / kCellsPerDegree) * 100 -
-           ((row % kCellsPerDegree) * 100) / kCellsPerDegree;
-}
-
-int columnLongitude(int column)
-{
-    return (column / kCellsPerDegree + kTerrainWestLon / 100) * 100 +
-           ((column % kCellsPerDegree) * 100) / kCellsPerDegree;
 }
 
 Font paperFont(const AppState& app, int height, int weight)
@@ -183,13 +161,13 @@ void paperNations(DrawContext* page, const AppState& app, const BorderTable& bor
 void paperTerrain(DrawContext* page, const AppState& app, const TerrainMap& terrain)
 {
     const int level = app.printNorthLat - app.printSouthLat < 5000 ? 2 : 0;
-    int firstColumn = app.printWest < kTerrainWestLon ? 0 : cellIndex(app.printWest - kTerrainWestLon);
+    int firstColumn = app.printWest < kTerrainWestLon ? 0 : terrainCell(app.printWest - kTerrainWestLon);
     int endColumn = app.printEast > 12000 ? kTerrainColumns - 1
-                                          : cellIndex(app.printEast - kTerrainWestLon);
+                                          : terrainCell(app.printEast - kTerrainWestLon);
     int firstRow = app.printNorthLat > kTerrainNorthLat ? 0
-                                                        : cellIndex(kTerrainNorthLat - app.printNorthLat);
+                                                        : terrainCell(kTerrainNorthLat - app.printNorthLat);
     int endRow = app.printSouthLat < -2500 ? kTerrainRows - 1
-                                           : cellIndex(kTerrainNorthLat - app.printSouthLat);
+                                           : terrainCell(kTerrainNorthLat - app.printSouthLat);
     firstColumn = std::clamp(firstColumn, 0, kTerrainColumns);
     endColumn = std::clamp(endColumn, 0, kTerrainColumns);
     firstRow = std::clamp(firstRow, 0, kTerrainRows);
@@ -200,7 +178,7 @@ void paperTerrain(DrawContext* page, const AppState& app, const TerrainMap& terr
     static constexpr PixelPoint turnedDots[4] = {{1, -1}, {1, 0}, {-1, 1}, {0, 1}};
     const PixelPoint* extra = fullPage(app) ? turnedDots : uprightDots;
     for (int r = firstRow; r < endRow; ++r) {
-        const int v = frameV(app, mercator(rowLatitude(r)));
+        const int v = frameV(app, mercator(terrainRowLatitude(r)));
         const auto& row = terrain[static_cast<std::size_t>(r)];
         for (int c = firstColumn; c < endColumn; ++c) {
             int b = row[static_cast<std::size_t>(c)];
@@ -209,7 +187,7 @@ void paperTerrain(DrawContext* page, const AppState& app, const TerrainMap& terr
             int p = c > 0 ? row[static_cast<std::size_t>(c - 1)]
                           : (r > 0 ? terrain[static_cast<std::size_t>(r - 1)][kTerrainColumns - 1] : 0);
             bool flat = p > b - kReliefStep && p < b + kReliefStep;
-            PixelPoint d = framePoint(app, frameU(app, columnLongitude(c)), v);
+            PixelPoint d = framePoint(app, frameU(app, terrainColumnLongitude(c)), v);
             setPixel(page, d.x, d.y, flat ? white : makeRgb(b, b - 15, b - 51));
             if (level == 2) {
                 Rgb lower = flat ? white : makeRgb(b, b - 1, b - 26);
