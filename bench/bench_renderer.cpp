@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "bench/synthetic_atlas.h"
 #include "core/app_state.h"
@@ -23,7 +24,9 @@
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/print_service.h"
 #include "platform/surface.h"
+#include "print/print_job.h"
 #include "shell/animation_export.h"
 #include "shell/buttons.h"
 
@@ -191,3 +194,28 @@ void BM_ExportWholeRangeGif(benchmark::State& state)
         benchmark::Counter(frames, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_ExportWholeRangeGif)->Unit(benchmark::kMillisecond);
+
+// One full-size page of the map timeline composed at 600 dpi as a PDF and
+// written out, as the print job makes each page.
+void BM_PrintFullPage(benchmark::State& state)
+{
+    prepare();
+    char folder[] = "/tmp/veltmaren-bench-print-XXXXXX";
+    if (mkdtemp(folder) == nullptr)
+        std::abort();
+    setPrintFolder(folder);
+    app.printSize = 2;
+    app.paperSize = 3;
+    app.animationId = 9;
+    app.printYear = app.printRangeStart = 875;
+    app.firstNationRecord = firstRecordAbove(borderTable, 0, kRiverMaxYear);
+    int result = 0;
+    for (auto _ : state)
+        result = printMapPage(app, borderTable, historyTable, periodIndex, lineStore, terrainMap,
+                              labelTable, "GLOBAL", backBuffer);
+    setPrintFolder(nullptr);
+    std::system((std::string("rm -rf ") + folder).c_str());
+    if (result != 1)
+        state.SkipWithError("the page was not written");
+}
+BENCHMARK(BM_PrintFullPage)->Unit(benchmark::kMillisecond);

@@ -235,6 +235,12 @@ bool setWindowIcon(const char* programPath)
 
 bool setupDisplay(int width, int height)
 {
+    // Set up again without a release between (a second start in one run):
+    // the surfaces of the first go, not leak.
+    for (DrawSurface** surface : {&backBuffer, &primarySurface, &mapLayer, &overlayLayer}) {
+        destroySurface(*surface);
+        *surface = nullptr;
+    }
     primarySurface = createSurface(width, height);
     backBuffer = createSurface(width, height);
     mapLayer = createSurface(width, height);

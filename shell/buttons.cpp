@@ -286,10 +286,10 @@ void setVisibility(const AppState& app, ButtonTable& buttons, int screen)
         buttons[46].visible = 1;
         showRows(buttons, 65, 72, 1);
         break;
-    case 28: // sample print options
+    case 28: // sample print options: Mural opens the timeline print screen
         buttons[5].visible = 1;
         buttons[33].visible = 1;
-        buttons[34].visible = 1;
+        buttons[35].visible = 1;
         buttons[27].visible = 0;
         break;
     case 29: // timeline print options

@@ -20,6 +20,8 @@
 #include "map/terrain.h"
 #include "map/timelines.h"
 #include "platform/display.h"
+#include "print/print_job.h"
+#include "print/print_screens.h"
 #include "shell/buttons.h"
 #include "shell/controller.h"
 #include "shell/display_loop.h"
@@ -74,7 +76,15 @@ void infoScreen(AppState& app, int mode, DrawSurface* surface)
     ::infoScreen(app, buttonTable, mode, surface);
 }
 
-void printOptions(AppState&, int, DrawSurface*) {}
+void printOptions(AppState& app, int mode, DrawSurface* surface)
+{
+    // The Print command's job, and the settings clicks, run the command that
+    // opened the screen again: the timeline screen is the one showing then.
+    if (app.screenMode == kPrintTimeline)
+        printTimelineScreen(app, historyTable, periodIndex, mode, surface);
+    else
+        printSampleScreen(app, historyTable, periodIndex, mode, surface);
+}
 void loadHistory(AppState& app, const char* name)
 {
     history(app, historyTable, periodIndex, lineStore, name, backBuffer);
@@ -123,7 +133,13 @@ void nationSearchKey(AppState& app, int key)
     flipScreen(app);
 }
 
-void printJob(AppState&, const char*) {}
+void printJob(AppState& app, const char*)
+{
+    // On the picture shown: the list and the status lines stay in view
+    // while the pages are composed and sent.
+    printTimeline(app, borderTable, historyTable, periodIndex, lineStore, terrainMap, labelTable,
+                  primarySurface);
+}
 void controlEdit(AppState& app)
 {
     ::controlEdit(app, borderTable, buttonTable, editList, backBuffer);

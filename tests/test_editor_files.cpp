@@ -203,8 +203,9 @@ TEST_F(EditorFiles, AKilledSaveLeavesABordersFileThatLoadsWhole)
         const std::vector<std::uint8_t> file = readFileBytes("borders.dat");
         EXPECT_TRUE(isOldOrNew(file, old, fresh)) << "step " << step;
         // Once renamed, the new file stands.
-        if (step == steps)
+        if (step == steps) {
             EXPECT_EQ(file, fresh);
+        }
         BorderTable reread{};
         EXPECT_GE(loadBorderBytes(reread, file), 300) << "step " << step;
     }

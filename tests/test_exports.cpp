@@ -41,8 +41,9 @@ void readBackGif(const char* path, int frames, std::vector<Rgb>& picture)
         GraphicsControlBlock control{};
         ASSERT_EQ(DGifSavedExtensionToGCB(gif, f, &control), GIF_OK);
         EXPECT_EQ(control.DelayTime, 40) << "400 ms, in hundredths";
-        if (f == 0)
+        if (f == 0) {
             EXPECT_EQ(d.Width * d.Height, 800 * 600) << "the first frame is whole";
+        }
         const ColorMapObject* colors = d.ColorMap != nullptr ? d.ColorMap : gif->SColorMap;
         for (int i = 0; i < kPaletteSize; ++i) {
             const GifColorType& c = colors->Colors[i];

@@ -21,6 +21,9 @@
 //   veltmaren-atlas animate --view ID --from Y --to Y [--step N] [--delay MS]
 //                           [--labels] --out FILE.gif
 //                                   the map through time as an animated GIF
+//   veltmaren-atlas print --from Y --to Y --out DIR [--size full|half]
+//                         [--paper letter|a4] [--era bc|bce]
+//                                   the map timeline's pages as PDF files
 // Outside a folder that holds borders.dat it reads the installed data.
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +47,7 @@
 #include "platform/surface.h"
 #include "shell/buttons.h"
 #include "tools/atlas_export.h"
+#include "tools/atlas_print.h"
 #include "tools/history_check.h"
 
 namespace {
@@ -59,6 +63,8 @@ int usage()
                  "       veltmaren-atlas icon --size N --out FILE.png\n"
                  "       veltmaren-atlas animate --view ID --from Y --to Y [--step N]"
                  " [--delay MS] [--labels] --out FILE.gif\n"
+                 "       veltmaren-atlas print --from Y --to Y --out DIR [--size full|half]"
+                 " [--paper letter|a4] [--era bc|bce]\n"
                  "       veltmaren-atlas history CODE [--lines] | --all\n"
                  "       veltmaren-atlas check\n");
     return 2;
@@ -257,6 +263,8 @@ int main(int argc, char** argv)
         return commandIcon(appState, argc, argv);
     if (std::strcmp(command, "animate") == 0)
         return commandAnimate(appState, argc, argv);
+    if (std::strcmp(command, "print") == 0)
+        return commandPrint(appState, argc, argv);
     if (std::strcmp(command, "history") == 0 && (argc == 3 || argc == 4)) {
         // Run in the data folder; exit status 1 when anything is wrong.
         const bool lines = argc == 4 && std::strcmp(argv[3], "--lines") == 0;
