@@ -13,8 +13,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "bench/synthetic_atlas.h"
+#include "core/app_state.h"
 #include "map/border_table.h"
 #include "map/draw.h"
 #include "map/projection.h"
@@ -22,8 +24,11 @@
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/print_service.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
+#include "print/print_job.h"
+#include "shell/animation_export.h"
+#include "shell/buttons.h"
 
 namespace {
 
@@ -61,7 +66,7 @@ void prepare()
 void showView(int view)
 {
     app.animationId = view;
-    rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+    rebuildBaseMap(app, borderTable, terrainMap, nullptr, overlayLayer, mapLayer);
 }
 
 void BM_RebuildBaseMap(benchmark::State& state)
@@ -167,3 +172,50 @@ void BM_FlipWindow(benchmark::State& state)
 BENCHMARK(BM_FlipWindow)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// The whole range at 10 years a step as an animated GIF with the names, as
+// veltmaren-atlas animate writes it: 401 frames.
+void BM_ExportWholeRangeGif(benchmark::State& state)
+{
+    prepare();
+    buildButtonTable(app, buttonTable);
+    char path[] = "/tmp/veltmaren-bench-XXXXXX";
+    int fd = mkstemp(path);
+    if (fd < 0)
+        std::abort();
+    close(fd);
+    int frames = 0;
+    for (auto _ : state)
+        frames = exportAnimation(app, {9, -3000, 1000, 10, 400, true, path});
+    std::remove(path);
+    if (frames != 401)
+        state.SkipWithError("export failed");
+    state.counters["frames_per_second"] =
+        benchmark::Counter(frames, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_ExportWholeRangeGif)->Unit(benchmark::kMillisecond);
+
+// One full-size page of the map timeline composed at 600 dpi as a PDF and
+// written out, as the print job makes each page.
+void BM_PrintFullPage(benchmark::State& state)
+{
+    prepare();
+    char folder[] = "/tmp/veltmaren-bench-print-XXXXXX";
+    if (mkdtemp(folder) == nullptr)
+        std::abort();
+    setPrintFolder(folder);
+    app.printSize = 2;
+    app.paperSize = 3;
+    app.animationId = 9;
+    app.printYear = app.printRangeStart = 875;
+    app.firstNationRecord = firstRecordAbove(borderTable, 0, kRiverMaxYear);
+    int result = 0;
+    for (auto _ : state)
+        result = printMapPage(app, borderTable, historyTable, periodIndex, lineStore, terrainMap,
+                              labelTable, "GLOBAL", backBuffer);
+    setPrintFolder(nullptr);
+    std::system((std::string("rm -rf ") + folder).c_str());
+    if (result != 1)
+        state.SkipWithError("the page was not written");
+}
+BENCHMARK(BM_PrintFullPage)->Unit(benchmark::kMillisecond);

@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <array>
 
-#include "content/history_table.h"
+#include "core/app_state.h"
+#include "core/limits.h"
 #include "map/palette.h"
 #include "map/projection.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
-#include "shell/limits.h"
 
 namespace {
 
@@ -19,15 +18,9 @@ constexpr Rgb kTransparentRgb = makeRgb(254, 0, 254);
 constexpr Rgb kFlatSeaRgb = makeRgb(0, 0, 153);
 constexpr Rgb kRiverRgb = makeRgb(0, 0, 204);
 
-// Relief steps of 4 or more levels between west neighbours are drawn.
-inline constexpr int kReliefStep = 4;
 // Latitude spans (1/100 degree) below which terrain gets more dots per cell.
 inline constexpr int kCoarseSpan = 5000;
 inline constexpr int kFineSpan = 2500;
-// The raster's north-west corner and its cells per degree.
-inline constexpr int kTerrainNorthLat = 5000;
-inline constexpr int kTerrainWestLon = -1000;
-inline constexpr int kCellsPerDegree = 12;
 
 // The projected points of the record being drawn: one buffer for the
 // largest record, reused by every pass.
@@ -71,25 +64,6 @@ void paintNationRecord(DrawContext* context, const AppState& app, const BorderRe
     drawPolygon(context, projected(count), Pen{1, edge}, Brush{style, color});
 }
 
-// Cell index of a raster coordinate in 1/100 degree from the raster's edge,
-// divisions truncating toward zero.
-int cellIndex(int v)
-{
-    return kCellsPerDegree * (v / 100) + ((v % 100) * kCellsPerDegree) / 100;
-}
-
-int rowLatitude(int row)
-{
-    return (kTerrainNorthLat / 100 - row / kCellsPerDegree) * 100 -
-           ((row % kCellsPerDegree) * 100) / kCellsPerDegree;
-}
-
-int columnLongitude(int column)
-{
-    return (column / kCellsPerDegree + kTerrainWestLon / 100) * 100 +
-           ((column % kCellsPerDegree) * 100) / kCellsPerDegree;
-}
-
 // Screen x of every raster column, filled per terrain pass.
 std::array<int, kTerrainColumns> columnScreenX;
 
@@ -110,9 +84,9 @@ void markPoint(DrawContext* context, const AppState& app, const BorderRecord& re
 } // namespace
 
 void rebuildBaseMap(AppState& app, const BorderTable& borders, const TerrainMap& terrain,
-                    DrawSurface* overlay, DrawSurface* map)
+                    const MapWindow* historyWindow, DrawSurface* overlay, DrawSurface* map)
 {
-    selectView(app, &historyTable[0]);
+    selectView(app, historyWindow);
     layoutLabelsForView(app);
     clearMapLayer(app, kColorUnheldLand, map);
     paintSea(app, overlay);
@@ -200,13 +174,13 @@ int paintTerrain(const AppState& app, const TerrainMap& terrain, DrawSurface* ov
     else if (span < kFineSpan || app.screenWidth > 800)
         level = 2;
 
-    int firstColumn = app.viewWest < kTerrainWestLon ? 0 : cellIndex(app.viewWest - kTerrainWestLon);
+    int firstColumn = app.viewWest < kTerrainWestLon ? 0 : terrainCell(app.viewWest - kTerrainWestLon);
     int endColumn = app.viewEast > 12000 ? kTerrainColumns - 1
-                                         : cellIndex(app.viewEast - kTerrainWestLon);
+                                         : terrainCell(app.viewEast - kTerrainWestLon);
     int firstRow = app.viewNorthLat > kTerrainNorthLat ? 0
-                                                       : cellIndex(kTerrainNorthLat - app.viewNorthLat);
+                                                       : terrainCell(kTerrainNorthLat - app.viewNorthLat);
     int endRow = app.viewSouthLat < -2500 ? kTerrainRows - 1
-                                          : cellIndex(kTerrainNorthLat - app.viewSouthLat);
+                                          : terrainCell(kTerrainNorthLat - app.viewSouthLat);
     // A view partly or wholly off the raster draws only the cells it holds.
     firstColumn = std::clamp(firstColumn, 0, kTerrainColumns);
     endColumn = std::clamp(endColumn, 0, kTerrainColumns);
@@ -232,9 +206,9 @@ int paintTerrain(const AppState& app, const TerrainMap& terrain, DrawSurface* ov
         lowerShade[static_cast<std::size_t>(b)] = rgbTo565(makeRgb(b, b - 1, b - 26));
     }
     for (int c = firstColumn; c < endColumn; ++c)
-        columnScreenX[static_cast<std::size_t>(c)] = projectPoint(app, columnLongitude(c), 0).x;
+        columnScreenX[static_cast<std::size_t>(c)] = projectPoint(app, terrainColumnLongitude(c), 0).x;
     for (int r = firstRow; r < endRow && pixels != nullptr; ++r) {
-        int sy = projectPoint(app, 0, mercator(rowLatitude(r))).y;
+        int sy = projectPoint(app, 0, mercator(terrainRowLatitude(r))).y;
         const auto& row = terrain[static_cast<std::size_t>(r)];
         for (int c = firstColumn; c < endColumn; ++c) {
             int b = row[static_cast<std::size_t>(c)];
