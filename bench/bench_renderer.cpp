@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "bench/synthetic_atlas.h"
+#include "core/app_state.h"
 #include "map/border_table.h"
 #include "map/draw.h"
 #include "map/projection.h"
@@ -23,7 +24,8 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
+#include "shell/animation_export.h"
+#include "shell/buttons.h"
 
 namespace {
 
@@ -61,7 +63,7 @@ void prepare()
 void showView(int view)
 {
     app.animationId = view;
-    rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+    rebuildBaseMap(app, borderTable, terrainMap, nullptr, overlayLayer, mapLayer);
 }
 
 void BM_RebuildBaseMap(benchmark::State& state)
@@ -167,3 +169,25 @@ void BM_FlipWindow(benchmark::State& state)
 BENCHMARK(BM_FlipWindow)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// The whole range at 10 years a step as an animated GIF with the names, as
+// veltmaren-atlas animate writes it: 401 frames.
+void BM_ExportWholeRangeGif(benchmark::State& state)
+{
+    prepare();
+    buildButtonTable(app, buttonTable);
+    char path[] = "/tmp/veltmaren-bench-XXXXXX";
+    int fd = mkstemp(path);
+    if (fd < 0)
+        std::abort();
+    close(fd);
+    int frames = 0;
+    for (auto _ : state)
+        frames = exportAnimation(app, {9, -3000, 1000, 10, 400, true, path});
+    std::remove(path);
+    if (frames != 401)
+        state.SkipWithError("export failed");
+    state.counters["frames_per_second"] =
+        benchmark::Counter(frames, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_ExportWholeRangeGif)->Unit(benchmark::kMillisecond);

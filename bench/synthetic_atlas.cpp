@@ -1,9 +1,13 @@
 // The benchmarks' synthetic atlas.
 #include "bench/synthetic_atlas.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 #include "map/border_table.h"
 #include "map/projection.h"
@@ -80,3 +84,23 @@ void makeSyntheticAtlas()
         }
 }
 
+
+void enterSyntheticAtlasFolder()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    char folder[] = "/tmp/veltmaren-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr || chdir(folder) != 0)
+        std::abort();
+    makeSyntheticAtlas();
+    int end = firstRecordAbove(borderTable, 0, kNationMaxYear);
+    if (writeBorders("borders.dat", borderTable, end + 1) != end + 1)
+        std::abort();
+    std::FILE* terrain = std::fopen("terrain.dat", "wb");
+    if (terrain == nullptr)
+        std::abort();
+    std::fwrite(terrainMap.data(), 1, sizeof terrainMap, terrain);
+    std::fclose(terrain);
+}

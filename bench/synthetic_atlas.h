@@ -6,3 +6,8 @@
 
 // Fills borderTable and terrainMap with the synthetic atlas.
 void makeSyntheticAtlas();
+
+// Writes the synthetic atlas into a fresh folder as borders.dat and
+// terrain.dat, so that start-up reads real files, and enters the folder.
+// Later calls only stay there.
+void enterSyntheticAtlasFolder();

@@ -1,11 +1,11 @@
 // Loading and drawing the atlas's pictures.
 #include "content/pictures.h"
 
+#include "core/app_state.h"
+#include "core/bounded_text.h"
 #include "platform/files.h"
 #include "platform/jpeg.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
-#include "shell/bounded_text.h"
 
 PictureHolder titlePictureHolder;
 PictureHolder historyPictureHolder;

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
+#include "core/app_state.h"
 #include "map/messages.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "shell/app_state.h"
 
 BorderTable borderTable;
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <span>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 struct AppState;
 

@@ -1,9 +1,9 @@
 // The shared drawing primitives.
 #include "map/draw.h"
 
+#include "core/app_state.h"
 #include "map/palette.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 
 namespace {
 

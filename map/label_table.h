@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 // Rows that carry names; the rows after them end the table.
 inline constexpr int kLabelNames = 293;

@@ -4,12 +4,12 @@
 
 #include <cstring>
 
+#include "core/app_state.h"
 #include "map/draw.h"
 #include "map/palette.h"
 #include "map/projection.h"
 #include "map/renderer.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 
 namespace {
 

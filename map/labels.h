@@ -12,10 +12,15 @@
 //   kLabelDrawPrevious (851) the same with the markers of the entry before
 //                         selectedRecord (not below 0).
 //   kLabelHitTest (3)     the name under the last click (mouseX, mouseY).
+//
+// This is the one map pass that draws history content: the place markers
+// read the loaded history's records, and the hit test checks a label's group
+// against the national-group table. Both tables are shared ones from core/,
+// so the map still includes nothing of the content subsystem.
 #pragma once
 
-#include "content/history_table.h"
-#include "content/nation_groups.h"
+#include "core/history_table.h"
+#include "core/nation_groups.h"
 #include "map/label_table.h"
 
 struct AppState;

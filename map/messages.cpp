@@ -4,12 +4,11 @@
 
 #include <array>
 
+#include "core/app_state.h"
+#include "core/bounded_text.h"
 #include "map/draw.h"
 #include "platform/clock.h"
 #include "platform/display.h"
-#include "shell/app_state.h"
-#include "shell/bounded_text.h"
-#include "shell/display_loop.h"
 
 namespace {
 
@@ -20,6 +19,13 @@ struct MessageLog {
 
 MessageLog messageLog;
 
+int plainFlip(AppState&)
+{
+    return flip();
+}
+
+MessagePresenter messagePresenter = plainFlip;
+
 // Dark red, heavy, centred at the foot of the screen.
 void drawMessage(AppState& app, const char* text, DrawSurface* surface)
 {
@@ -29,15 +35,20 @@ void drawMessage(AppState& app, const char* text, DrawSurface* surface)
 
 } // namespace
 
-void showMessage(AppState& app, const char* text)
+void logMessage(const char* text)
 {
     auto& slot = messageLog.texts[messageLog.count % kMessageLogEntries];
     (void)copyText(slot, text); // a cut log entry still names the failure
     ++messageLog.count;
+}
+
+void showMessage(AppState& app, const char* text)
+{
+    logMessage(text);
     if (backBuffer != nullptr) {
         // On both buffers, so that it stands whichever is shown next.
         drawMessage(app, text, backBuffer);
-        flipScreen(app); // the drawn pointer, if any, shows on it too
+        messagePresenter(app);
         drawMessage(app, text, backBuffer);
     }
     sleepMilliseconds(1200);
@@ -55,6 +66,11 @@ const char* messageAt(int index)
         return "";
     int first = messageLog.count - kept;
     return messageLog.texts[(first + index) % kMessageLogEntries].data();
+}
+
+void setMessagePresenter(MessagePresenter present)
+{
+    messagePresenter = present != nullptr ? present : plainFlip;
 }
 
 void clearMessages()

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 struct AppState;
 
@@ -14,6 +14,10 @@ struct AppState;
 // is cut to kMessageBytes-1 characters in the log.
 void showMessage(AppState& app, const char* text);
 
+// Adds text to the log without drawing it: for messages that draw
+// themselves elsewhere (the editor's counts in the menu band).
+void logMessage(const char* text);
+
 // The messages shown so far, oldest first; at most kMessageLogEntries of the
 // newest are kept.
 int messageCount();
@@ -21,3 +25,9 @@ const char* messageAt(int index);
 
 // Forgets the logged messages (tests start each case clean).
 void clearMessages();
+
+// How a message is presented between its two drawings: by default the
+// display's plain flip; the shell sets the flip that also redraws its own
+// mouse pointer, so that the pointer stays visible over a message.
+using MessagePresenter = int (*)(AppState& app);
+void setMessagePresenter(MessagePresenter present);

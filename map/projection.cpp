@@ -3,8 +3,7 @@
 
 #include <cmath>
 
-#include "content/history_table.h"
-#include "shell/app_state.h"
+#include "core/app_state.h"
 
 const std::array<MapView, kMapViewCount> mapViewTable = {{
     {"Europe", 6300, 2500, 2600},
@@ -40,12 +39,12 @@ std::int32_t latitudeOf(std::int32_t mercY)
     return static_cast<std::int32_t>(angle * 2 * 57.295645 * 100);
 }
 
-void selectView(AppState& app, const HistoryRecord* history0)
+void selectView(AppState& app, const MapWindow* historyWindow)
 {
     std::int32_t north;
     std::int32_t south;
     std::int32_t center;
-    if (app.animationId <= 10 || history0 == nullptr) {
+    if (app.animationId <= 10 || historyWindow == nullptr) {
         // Region animation 10 and any id without a history of its own show
         // the whole map.
         int id = app.animationId;
@@ -55,11 +54,11 @@ void selectView(AppState& app, const HistoryRecord* history0)
         south = mapViewTable[id].southLat;
         center = mapViewTable[id].centerX;
     } else {
-        north = history0->markerX;
-        south = history0->markerY;
-        center = history0->markerStyle;
+        north = historyWindow->northLat;
+        south = historyWindow->southLat;
+        center = historyWindow->centerX;
     }
-    if (app.animationId > 10 && app.animationId < 200 && history0 != nullptr)
+    if (app.animationId > 10 && app.animationId < 200 && historyWindow != nullptr)
         south -= (north - south) / 6; // room for the history text strip
 
     app.viewCenterX = center;

@@ -11,7 +11,6 @@
 #include <cstdint>
 
 struct AppState;
-struct HistoryRecord;
 
 // One window of the screen map.
 struct MapView {
@@ -24,6 +23,16 @@ struct MapView {
 inline constexpr int kMapViewCount = 10;
 inline constexpr int kDefaultMapView = 9;
 extern const std::array<MapView, kMapViewCount> mapViewTable;
+
+// The window of a national group's history: the three numbers the first
+// record of a history file holds, in hundredths of a degree. The caller that
+// has a history loaded hands it to selectView; the map knows nothing else of
+// histories.
+struct MapWindow {
+    std::int32_t northLat;
+    std::int32_t southLat;
+    std::int32_t centerX;
+};
 
 // A pixel position on a surface.
 struct ScreenPoint {
@@ -40,12 +49,11 @@ std::int32_t mercator(std::int32_t lat);
 std::int32_t latitudeOf(std::int32_t mercY);
 
 // Sets the view fields of app for animationId: the MapView row for 0..9 (an
-// id of 10 or below without a row shows the whole map, view 9); above 10 the
-// window stored in record 0 of the loaded history (its markerX, markerY and
-// markerStyle hold north latitude, south latitude and centre longitude),
-// extended downward by a sixth below 200 to leave room for the history text
-// strip. history0 may be null when no history is loaded: view 9 is used then.
-void selectView(AppState& app, const HistoryRecord* history0);
+// id of 10 or below without a row shows the whole map, view 9); above 10
+// historyWindow, the window of the loaded history, extended downward by a
+// sixth below 200 to leave room for the history text strip. historyWindow may
+// be null when no history is loaded: view 9 is used then.
+void selectView(AppState& app, const MapWindow* historyWindow);
 
 // Derives viewWest, viewEast, the scales, the edge latitudes and
 // viewUnitsPerPixel from viewCenterX, viewNorthY, viewSouthY, the screen size

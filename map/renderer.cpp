@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <array>
 
-#include "content/history_table.h"
+#include "core/app_state.h"
+#include "core/limits.h"
 #include "map/palette.h"
 #include "map/projection.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
-#include "shell/limits.h"
 
 namespace {
 
@@ -110,9 +109,9 @@ void markPoint(DrawContext* context, const AppState& app, const BorderRecord& re
 } // namespace
 
 void rebuildBaseMap(AppState& app, const BorderTable& borders, const TerrainMap& terrain,
-                    DrawSurface* overlay, DrawSurface* map)
+                    const MapWindow* historyWindow, DrawSurface* overlay, DrawSurface* map)
 {
-    selectView(app, &historyTable[0]);
+    selectView(app, historyWindow);
     layoutLabelsForView(app);
     clearMapLayer(app, kColorUnheldLand, map);
     paintSea(app, overlay);

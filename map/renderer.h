@@ -18,16 +18,18 @@
 #pragma once
 
 #include "map/border_table.h"
+#include "map/projection.h"
 #include "map/terrain.h"
 
 struct AppState;
 struct DrawSurface;
 
 // Rebuilds everything that depends on the view only: selects the view of
-// animationId, lays out the labels for it, clears the map layer, then draws
-// sea, land, terrain and rivers on the overlay. Sets firstNationRecord.
+// animationId (historyWindow: the loaded history's window, or null), lays
+// out the labels for it, clears the map layer, then draws sea, land, terrain
+// and rivers on the overlay. Sets firstNationRecord.
 void rebuildBaseMap(AppState& app, const BorderTable& borders, const TerrainMap& terrain,
-                    DrawSurface* overlay, DrawSurface* map);
+                    const MapWindow* historyWindow, DrawSurface* overlay, DrawSurface* map);
 
 // The label layout for the view just selected. Called by rebuildBaseMap
 // between selecting the view and drawing; the map labels provide it.

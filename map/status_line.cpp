@@ -3,8 +3,8 @@
 
 #include <cstring>
 
+#include "core/app_state.h"
 #include "map/draw.h"
-#include "shell/app_state.h"
 
 namespace {
 

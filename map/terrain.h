@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 struct AppState;
 

@@ -35,6 +35,12 @@ struct InputEvent {
 // it cannot be created.
 [[nodiscard]] bool createMainWindow(DisplayBackend backend, const char* title);
 
+// Gives the window the picture of the PNG file at programPath (a program
+// path, see platform/files.h) as its icon. Returns false when there is no
+// window or the file cannot be read; the window then keeps the desktop's
+// default icon.
+bool setWindowIcon(const char* programPath);
+
 // Creates the four surfaces of width x height and the colour key of
 // overlayLayer (the pixel nearest RGB(254, 0, 254)). Returns false at the
 // first failure.

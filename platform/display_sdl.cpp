@@ -13,10 +13,12 @@
 #include "platform/display.h"
 
 #include <SDL.h>
+#include <cairo.h>
 
 #include <array>
 #include <utility>
 
+#include "platform/files.h"
 #include "platform/surface.h"
 #include "platform/surface_internal.h"
 
@@ -204,8 +206,41 @@ bool createMainWindow(DisplayBackend backend, const char* title)
     return true;
 }
 
+bool setWindowIcon(const char* programPath)
+{
+    if (display.window == nullptr)
+        return false;
+    char path[4096];
+    if (!resolvePath(programPath, path))
+        return false;
+    cairo_surface_t* png = cairo_image_surface_create_from_png(path);
+    bool ok = cairo_surface_status(png) == CAIRO_STATUS_SUCCESS;
+    if (ok) {
+        cairo_surface_flush(png);
+        // Cairo's ARGB32 is premultiplied: only the icon's smoothed rim has
+        // partial alpha, which it darkens a little.
+        SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+            cairo_image_surface_get_data(png), cairo_image_surface_get_width(png),
+            cairo_image_surface_get_height(png), 32, cairo_image_surface_get_stride(png),
+            SDL_PIXELFORMAT_ARGB8888);
+        ok = icon != nullptr;
+        if (ok) {
+            SDL_SetWindowIcon(display.window, icon);
+            SDL_FreeSurface(icon);
+        }
+    }
+    cairo_surface_destroy(png);
+    return ok;
+}
+
 bool setupDisplay(int width, int height)
 {
+    // Set up again without a release between (a second start in one run):
+    // the surfaces of the first go, not leak.
+    for (DrawSurface** surface : {&backBuffer, &primarySurface, &mapLayer, &overlayLayer}) {
+        destroySurface(*surface);
+        *surface = nullptr;
+    }
     primarySurface = createSurface(width, height);
     backBuffer = createSurface(width, height);
     mapLayer = createSurface(width, height);

@@ -2,11 +2,11 @@
 // drawing and the click test.
 #include "shell/buttons.h"
 
+#include "core/app_state.h"
+#include "core/bounded_text.h"
 #include "map/draw.h"
 #include "map/palette.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
-#include "shell/bounded_text.h"
 
 ButtonTable buttonTable;
 
@@ -211,8 +211,8 @@ void buildButtonTable(AppState& app, ButtonTable& buttons)
 
 void setVisibility(const AppState& app, ButtonTable& buttons, int screen)
 {
-    // The same start for every screen; rows 32, 37..39 and 41..43 keep
-    // their flags.
+    // The same start for every screen; rows 32 and 41..43 keep their
+    // flags (37..39 are set at the end).
     showRows(buttons, 0, 5, 0);
     showRows(buttons, 7, 9, 0);
     buttons[11].visible = 0;
@@ -306,6 +306,10 @@ void setVisibility(const AppState& app, ButtonTable& buttons, int screen)
     default: // redraw after a display loss, printing: the start only
         break;
     }
+    // The makers' ways into the editor and its two exports stand where the
+    // speed buttons and the year box are, so only the information screen,
+    // which shows neither, offers them.
+    showRows(buttons, 37, 39, screen == 10 ? 1 : 0);
 }
 
 bool hitTest(AppState& app, const ButtonTable& buttons, int x, int y)

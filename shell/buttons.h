@@ -12,7 +12,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 struct AppState;
 struct DrawSurface;

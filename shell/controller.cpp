@@ -1,6 +1,7 @@
 // The screen controller: one place that changes from screen to screen.
 #include "shell/controller.h"
 
+#include "core/app_state.h"
 #include "map/border_table.h"
 #include "map/draw.h"
 #include "map/renderer.h"
@@ -8,7 +9,6 @@
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
-#include "shell/app_state.h"
 #include "shell/display_loop.h"
 #include "shell/frame_driver.h"
 #include "shell/screens.h"
@@ -84,7 +84,9 @@ void nextEntry(AppState& app, ButtonTable& buttons)
         app.firstShownLine += 10;
         app.moreText = app.firstShownLine + 20 < entry.firstLine + entry.lineCount ? 1 : 0;
         app.playing = 0;
-        screens::historyTextStrip(app, 1, backBuffer);
+        // Straight onto the picture on show: the player is stopped, so no
+        // flip would bring a strip drawn in the back buffer forward.
+        screens::historyTextStrip(app, 1, primarySurface);
         yearReadout(app, buttons, app.year, primarySurface);
         presentFront();
         app.historyStep = 22;
@@ -249,8 +251,10 @@ void controller(AppState& app, ButtonTable& buttons)
                 app.command = kCommandChooseYear;
                 continue;
             }
-            if (app.screenMode == kHistoryMap)
-                screens::historyTextStrip(app, 1, backBuffer);
+            if (app.screenMode == kHistoryMap) {
+                screens::historyTextStrip(app, 1, primarySurface);
+                presentFront();
+            }
             return;
         }
 
@@ -299,7 +303,7 @@ void controller(AppState& app, ButtonTable& buttons)
         case 24: // ShowMap
             app.playing = 0;
             setScreen(app, buttons, kRegionMap);
-            rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+            screens::rebuildMap(app);
             showMap(app, buttons);
             showMap(app, buttons); // into the other buffer too
             return;
@@ -308,7 +312,7 @@ void controller(AppState& app, ButtonTable& buttons)
             setScreen(app, buttons, kHistoryMap);
             drawButtons(app, buttons, backBuffer);
             screens::mapLabels(app, -3001, backBuffer);
-            rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+            screens::rebuildMap(app);
             screens::PeriodEntry entry{};
             if (screens::periodEntry(app, app.listIndex, entry)) {
                 app.selectedRecord = entry.record;
@@ -324,6 +328,7 @@ void controller(AppState& app, ButtonTable& buttons)
             drawButtons(app, buttons, backBuffer);
             setScreen(app, buttons, kNationHistory);
             screens::historyPage(app, 2, backBuffer);
+            flipScreen(app); // Back ends here: the page must show
             return;
 
         case 28: // BackToMap
@@ -332,8 +337,10 @@ void controller(AppState& app, ButtonTable& buttons)
                 setScreen(app, buttons, kRegionMap);
                 showMap(app, buttons);
             } else {
-                screens::loadGroupHistory(app, app.animationId);
+                // The map first: loaded on the history page, the text would
+                // keep every passage whatever the text level.
                 setScreen(app, buttons, kHistoryMap);
+                screens::loadGroupHistory(app, app.animationId);
                 drawButton(app, buttons, kButtonNext, kLabelColor, backBuffer);
                 drawButton(app, buttons, kButtonPrior, kLabelColor, backBuffer);
                 paintMap(app, true);

@@ -3,11 +3,11 @@
 
 #include <array>
 
+#include "core/app_state.h"
 #include "map/palette.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 
 FrameTimer frameTimer;
 std::int32_t lastTick = 0;

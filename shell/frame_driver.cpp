@@ -2,6 +2,7 @@
 #include "shell/frame_driver.h"
 
 #include "content/pictures.h"
+#include "core/app_state.h"
 #include "map/border_table.h"
 #include "map/draw.h"
 #include "map/renderer.h"
@@ -9,7 +10,6 @@
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
-#include "shell/app_state.h"
 #include "shell/controller.h"
 #include "shell/screens.h"
 
@@ -65,7 +65,7 @@ void titleDress(AppState& app, ButtonTable& buttons)
 void drawTitle(AppState& app, ButtonTable& buttons)
 {
     app.year = 200;
-    rebuildBaseMap(app, borderTable, terrainMap, overlayLayer, mapLayer);
+    screens::rebuildMap(app);
     paintNations(app, borderTable, 200, app.firstNationRecord, mapLayer);
     composeMap(app, backBuffer, overlayLayer, mapLayer);
     screens::mapLabels(app, 850, backBuffer);

@@ -1,8 +1,8 @@
 // The entries of the loaded history as the controller and the frame driver
 // step through them: a period list entry or a record, with its years, kind
 // and the run of text lines that belongs to it.
-#include "content/history_table.h"
-#include "shell/app_state.h"
+#include "core/app_state.h"
+#include "core/history_table.h"
 #include "shell/screens.h"
 
 namespace screens {

@@ -1,9 +1,9 @@
 // Input routing: keys, clicks in the band and clicks on the map.
 #include "shell/input.h"
 
+#include "core/app_state.h"
 #include "map/draw.h"
 #include "platform/display.h"
-#include "shell/app_state.h"
 #include "shell/controller.h"
 #include "shell/display_loop.h"
 #include "shell/screens.h"
@@ -131,6 +131,10 @@ void mapClick(AppState& app, ButtonTable& buttons)
         screens::labelClick(app);
         if (app.labelHit != -199) {
             setScreen(app, buttons, kNationHistory);
+            // The label pass loaded the history for the map; the page shows
+            // every passage, so at the Young Reader level it is loaded again.
+            if (app.textLevel != 111)
+                screens::loadGroupHistory(app, app.labelHit);
             drawButtons(app, buttons, backBuffer);
             drawButton(app, buttons, kButtonBackToMap, 215, backBuffer);
             screens::historyPage(app, app.labelHit < 201 ? 2 : 1, backBuffer);

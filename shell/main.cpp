@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/app_state.h"
+#include "core/app_state.h"
+#include "platform/files.h"
 #include "shell/buttons.h"
 #include "shell/display_loop.h"
 #include "shell/main_loop.h"
@@ -17,6 +18,8 @@ AppState appState;
 
 int main(int argc, char** argv)
 {
+    // Makers run the atlas in its data folder; an installed atlas finds its own.
+    (void)chooseDataFolder();
     if (argc == 3 && std::strcmp(argv[1], "--replay") == 0)
         return runReplay(appState, buttonTable, argv[2], stderr);
     if (argc != 1) {

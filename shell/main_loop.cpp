@@ -1,10 +1,11 @@
 // Start-up, and the input entry and frame function of the main loop.
 #include "shell/main_loop.h"
 
+#include "core/app_state.h"
 #include "map/border_table.h"
+#include "map/messages.h"
 #include "map/terrain.h"
 #include "platform/clock.h"
-#include "shell/app_state.h"
 #include "shell/controller.h"
 #include "shell/display_loop.h"
 #include "shell/frame_driver.h"
@@ -16,6 +17,8 @@ bool startAtlas(AppState& app, ButtonTable& buttons, DisplayBackend backend)
     if (!createMainWindow(backend, "Veltmaren"))
         return false;
     showSystemPointer(true);
+    (void)setWindowIcon("icons\\veltmaren-128.png"); // without it the desktop's default
+
     const bool displayReady = setupDisplay(800, 600);
     setDefaults(app);
     setFontSizes(app);
@@ -23,6 +26,7 @@ bool startAtlas(AppState& app, ButtonTable& buttons, DisplayBackend backend)
         releaseDisplay();
         return false;
     }
+    setMessagePresenter(flipScreen); // keeps the drawn pointer over messages
     frameTimer.start();
     lastTick = 0;
     surfacesRestored = 0; // a fresh display has nothing to redraw

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/app_state.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/display_loop.h"
 #include "shell/frame_driver.h"
 #include "shell/main_loop.h"

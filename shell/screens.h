@@ -15,6 +15,10 @@ struct DrawSurface;
 
 namespace screens {
 
+// Rebuilds the base map of the view of animationId over the program's border
+// and terrain tables, giving the map the loaded history's window.
+void rebuildMap(AppState& app);
+
 // Map labels: mode 850 draws the labels of year and the place markers of
 // selectedRecord, 851 those of the entry before it, -3001 lays them out.
 void mapLabels(AppState& app, int mode, DrawSurface* surface);

@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
+#include "core/app_state.h"
 #include "platform/files.h"
-#include "shell/app_state.h"
 
 void setup(AppState& app, BorderTable& borders, TerrainMap& terrain)
 {

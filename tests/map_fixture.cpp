@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/app_state.h"
 #include "map/palette.h"
 #include "map/projection.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "tests/test_support.h"
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "shell/app_state.h"
+#include "core/app_state.h"
 
 TEST(AppState, StartValuesAndFontSizes)
 {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/limits.h"
 #include "map/border_table.h"
 #include "map/projection.h"
-#include "shell/limits.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <cstring>
 #include <random>
 
+#include "core/app_state.h"
 #include "editor/editor_files.h"
 #include "map/border_table.h"
 #include "map/messages.h"
 #include "map/terrain.h"
 #include "platform/clock.h"
-#include "shell/app_state.h"
 #include "shell/startup.h"
 #include "tests/test_support.h"
 

@@ -3,14 +3,18 @@
 // the redraw after a display loss.
 #include <gtest/gtest.h>
 
-#include "content/history_table.h"
+#include <filesystem>
+#include <fstream>
+
+#include "core/app_state.h"
+#include "core/history_table.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "shell/controller.h"
 #include "shell/frame_driver.h"
+#include "shell/input.h"
 #include "shell/main_loop.h"
 #include "tests/test_support.h"
 
@@ -74,7 +78,10 @@ TEST_F(Atlas, HistoryNextPagesTextAndPriorRepeatsOnce)
     run(7);
     EXPECT_EQ(app.listIndex, 1);
     EXPECT_EQ(app.firstShownLine, 15);
-    EXPECT_EQ(app.moreText, 0) << "lines 25..34 are past the record's end (30)";
+    EXPECT_EQ(app.moreText, 1) << "lines 25..29 are still to come";
+    run(7);
+    EXPECT_EQ(app.firstShownLine, 25);
+    EXPECT_EQ(app.moreText, 0) << "the strip shows the record's last lines";
     run(7);
     EXPECT_EQ(app.listIndex, 2);
     EXPECT_EQ(run(7), 600) << "at the last period the End sign shows";
@@ -101,16 +108,20 @@ TEST_F(Atlas, HistoryNextPagesTextAndPriorRepeatsOnce)
     // year and the player are left alone.
     app.year = 123;
     app.listIndex = 2;
+    const int playing = app.playing;
     run(32);
     EXPECT_EQ(app.screenMode, kInfoText);
     EXPECT_EQ(app.year, 123);
-    EXPECT_EQ(app.playing, 0);
+    EXPECT_EQ(app.playing, playing);
 }
 
 TEST_F(Atlas, PeriodAnimationStopsOneStepBeforeTheEndYear)
 {
     app.historyRecordCount = 2;
     app.selectedRecord = 1;
+    periodIndex[0] = {1, 0}; // the period is the list's one entry
+    app.listIndex = 0;
+    app.lastPeriod = 0;
     app.animationId = 11;
     app.screenMode = kHistoryMap;
     const struct {
@@ -147,4 +158,50 @@ TEST_F(Atlas, DisplayLossRedrawsTheScreenThatShowed)
     EXPECT_EQ(app.command, 24);
     EXPECT_EQ(app.year, 120);
     EXPECT_FALSE(displayLost());
+}
+
+TEST_F(Atlas, PeriodPagePlaysAPeriodToItsEndAndFollowsTheTextLevel)
+{
+    std::filesystem::create_directory("text");
+    std::ofstream("text/EGYPT.txt")
+        << "0;-3000;-3000;0;0;3300;2200;3100;0;0;EGYPT;EGY;Egypt;\n"
+           "1;-3000;-3000;1;3;3125;2985;2;0;0;-;*;Memphis;\n"
+           "2;-2686;-3000;40;-2900;0;1;0;0;0;-;*;The first kings;\n"
+           "3;-2667;-2686;40;-2680;0;1;0;0;0;-;*;Nineteen years;\n"
+           "##\n#-2686;40;\nOne kingdom\nEgypt became one kingdom. <Narmer may have joined "
+           "the two lands of the river, the south and the north, in one long war.>\n"
+           "#-2667;40;\nShort\nA short time.\n##\n";
+    app.animationId = 11; // Egypt
+    app.year = -3000;
+    run(kCommandOpenPeriods);
+    ASSERT_EQ(app.screenMode, kPeriodPage);
+    ASSERT_EQ(app.lastPeriod, 1);
+    const int standardLines = historyTable[2].lineCount;
+
+    // Young Reader on the page's foot: the page is loaded again at that level.
+    handleInput(app, buttonTable, kEventClick, 0, 600, 540);
+    EXPECT_EQ(app.textLevel, 101);
+    EXPECT_LT(historyTable[2].lineCount, standardLines);
+
+    // The first period, 314 years: played in steps of 50 up to the last
+    // step before its end.
+    handleInput(app, buttonTable, kEventClick, 0, 200, 135);
+    EXPECT_EQ(app.screenMode, kHistoryMap);
+    EXPECT_EQ(app.selectedRecord, 2);
+    EXPECT_EQ(app.historyYearStep, 50);
+    EXPECT_EQ(app.playing, 1);
+    for (int i = 0; i < 20 && app.playing == 1; ++i) {
+        advanceVirtualClock(400);
+        frameStep(app, buttonTable, historyHeadingText);
+    }
+    EXPECT_EQ(app.playing, 0);
+    EXPECT_EQ(app.year, -2700) << "(trunc(-2686 / 50) - 1) x 50";
+    EXPECT_STREQ(historyHeadingText, "3000 / 2686");
+
+    // Next: the nineteen years of the second period go in steps of 2.
+    run(7);
+    EXPECT_EQ(app.listIndex, 1);
+    EXPECT_EQ(app.year, -2686);
+    EXPECT_EQ(app.historyYearStep, 2);
+    EXPECT_EQ(app.playing, 1);
 }

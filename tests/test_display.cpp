@@ -1,13 +1,13 @@
 // The headless display, the frame timer's intervals and the drawn pointer.
 #include <gtest/gtest.h>
 
+#include "core/app_state.h"
 #include "map/draw.h"
 #include "map/palette.h"
 #include "map/renderer.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/display_loop.h"
 #include "tests/map_fixture.h"
 

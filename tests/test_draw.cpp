@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "core/app_state.h"
 #include "map/draw.h"
 #include "map/palette.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "tests/map_fixture.h"
 
 namespace {

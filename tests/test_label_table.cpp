@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "content/nation_groups.h"
+#include "core/app_state.h"
+#include "core/nation_groups.h"
 #include "map/label_table.h"
 #include "map/labels.h"
 #include "map/projection.h"
-#include "shell/app_state.h"
 #include "tests/test_support.h"
 
 namespace {

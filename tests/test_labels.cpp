@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "content/nation_groups.h"
+#include "core/app_state.h"
+#include "core/nation_groups.h"
 #include "map/draw.h"
 #include "map/labels.h"
 #include "map/palette.h"
 #include "map/projection.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -1,11 +1,12 @@
 // The error message: drawn on both display buffers, then a pause.
 #include <gtest/gtest.h>
 
+#include "core/app_state.h"
 #include "map/messages.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
+#include "shell/display_loop.h"
 
 namespace {
 
@@ -36,13 +37,16 @@ TEST(Messages, ShownOnBothBuffersThenPause)
     EXPECT_EQ(currentMilliseconds(), 2200u) << "then a pause of 1200 ms";
     EXPECT_STREQ(messageAt(0), "Can't open borders.dat; setup()");
 
-    // In the safe mouse mode the drawn pointer stays on the picture shown.
+    // In the safe mouse mode the drawn pointer stays on the picture shown,
+    // through the presenter the shell installs.
+    setMessagePresenter(flipScreen);
     app.softwareCursor = 1;
     app.cursorX = 400;
     app.cursorY = 300;
     showMessage(app, "Can't open terrain.dat setup()");
     EXPECT_EQ(readPixel(primarySurface, 404, 300), 0xFFFF) << "the pointer's white arm";
     releaseDisplay();
+    setMessagePresenter(nullptr);
 
     // Without a display (tools, loaders under test) only the log and the pause.
     showMessage(app, "Can't open terrain.dat setup()");

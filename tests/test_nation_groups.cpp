@@ -4,7 +4,7 @@
 #include <cstring>
 #include <set>
 
-#include "content/nation_groups.h"
+#include "core/nation_groups.h"
 
 TEST(NationGroups, RowsCountsAndLookUp)
 {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "content/pictures.h"
+#include "core/app_state.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "tests/test_support.h"
 
 namespace {

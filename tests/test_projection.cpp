@@ -3,9 +3,8 @@
 
 #include <cstdlib>
 
-#include "content/history_table.h"
+#include "core/app_state.h"
 #include "map/projection.h"
-#include "shell/app_state.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -68,10 +67,7 @@ TEST(Projection, EveryViewIsCentredAndFillsTheMapArea)
 
 TEST(Projection, HistoryWindowLeavesRoomForTheStrip)
 {
-    HistoryRecord record0{};
-    record0.markerX = 4000;
-    record0.markerY = 2800;
-    record0.markerStyle = 3500;
+    MapWindow record0 = {4000, 2800, 3500};
     AppState app{};
     setDefaults(app);
     app.mapTop = 58;

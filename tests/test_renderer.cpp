@@ -6,11 +6,11 @@
 #include <string>
 #include <utility>
 
+#include "core/app_state.h"
 #include "map/draw.h"
 #include "map/palette.h"
 #include "map/renderer.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "tests/map_fixture.h"
 #include "tests/test_support.h"
 
@@ -39,7 +39,7 @@ struct FixtureMap {
     {
         app = fixtureState(view);
         loadMapFixture(app, borderTable, terrainMap);
-        rebuildBaseMap(app, borderTable, terrainMap, layers.overlay, layers.map);
+        rebuildBaseMap(app, borderTable, terrainMap, nullptr, layers.overlay, layers.map);
         paintNations(app, borderTable, year, app.firstNationRecord, layers.map);
         composeMap(app, layers.back, layers.overlay, layers.map);
     }
@@ -236,7 +236,7 @@ TEST(Renderer, LostLayersAndDamagedRecords)
     Layers layers;
     AppState app = fixtureState(9);
     loadMapFixture(app, borderTable, terrainMap);
-    rebuildBaseMap(app, borderTable, terrainMap, layers.overlay, layers.map);
+    rebuildBaseMap(app, borderTable, terrainMap, nullptr, layers.overlay, layers.map);
 
     setSurfaceLost(layers.overlay, true);
     EXPECT_EQ(paintLand(app, borderTable, layers.overlay), -1);

@@ -4,65 +4,36 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 
-#include "content/history_table.h"
-#include "content/nation_groups.h"
+#include "content/group_menu.h"
+#include "core/app_state.h"
+#include "core/history_table.h"
+#include "core/nation_groups.h"
 #include "map/label_table.h"
 #include "map/labels.h"
 #include "map/messages.h"
 #include "map/projection.h"
+#include "platform/clock.h"
+#include "platform/display.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
 #include "shell/controller.h"
 #include "shell/frame_driver.h"
 #include "shell/main_loop.h"
-#include "platform/clock.h"
-#include "platform/display.h"
 #include "shell/replay.h"
 #include "tests/map_fixture.h"
 #include "tests/test_support.h"
 
 namespace {
 
-using State = std::map<std::string, int>;
-
-// Reads a state dump: one flat JSON object of integers.
-State readState(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream all;
-    all << in.rdbuf();
-    std::string text = all.str();
-    State state;
-    std::size_t i = 0;
-    while ((i = text.find('"', i)) != std::string::npos) {
-        std::size_t end = text.find('"', i + 1);
-        std::string key = text.substr(i + 1, end - i - 1);
-        std::size_t colon = text.find(':', end);
-        state[key] = std::atoi(text.c_str() + colon + 1);
-        i = text.find_first_of(",}", colon);
-    }
-    return state;
-}
-
-// Runs script in the scratch folder; returns the exit code.
-int replay(const std::string& script)
-{
-    {
-        std::ofstream out("script.txt");
-        out << script;
-    }
-    AppState app{};
-    std::FILE* errors = std::fopen("errors.txt", "w");
-    int code = runReplay(app, buttonTable, "script.txt", errors);
-    std::fclose(errors);
-    return code;
-}
+using State = ReplayState;
+constexpr auto readState = readReplayState;
+constexpr auto replay = replayScript;
 
 // Button centres at 800 x 600.
 const char* const kYearButton = "click 80 40\n";
@@ -328,4 +299,147 @@ TEST(Replay, MalformedLinesNameTheirNumber)
     std::string command = std::string(VELTMAREN_BINARY_DIR) + "/veltmaren --replay bad.txt 2>/dev/null";
     int status = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+namespace {
+
+// A small history of Egypt and the information text, written for the
+// scripts below.
+void writeHistories()
+{
+    std::filesystem::create_directory("text");
+    std::ofstream egypt("text/EGYPT.txt");
+    egypt << "0;-3000;-3000;0;0;3300;2200;3100;0;0;EGYPT;EGY;Egypt;\n"
+             "1;-3000;-3000;1;3;3125;2985;2;0;0;-;*;Memphis;\n"
+             "2;-2686;-3000;40;-2900;0;1;0;0;0;-;*;The first kings;\n"
+             "3;-2181;-2686;40;-2500;0;1;0;0;0;-;*;The Old Kingdom;\n"
+             "4;-2181;-2560;41;-2560;0;0;0;1;1;-;PYRAM;The pyramids;\n"
+             "##\n"
+             "#-2686;40;\nOne kingdom\nEgypt became one kingdom. <Narmer joined it.>\n"
+             "#-2181;40;\nThe pyramids\nThe kings built pyramids.\n"
+             "#-2181;41;\nTombs\nThe pyramids were tombs.\n##\n";
+    std::ofstream info("text/InfoFull.txt");
+    info << "0;-3000;-3000;0;0;0;0;0;0;0;InfoFull;*;Information;\n";
+    const char* sections[] = {"Acknowledgments", "Legal and warranty", "About the software",
+                              "Help"};
+    for (int i = 0; i < 4; ++i)
+        info << i + 1 << ";" << i + 1 << ";" << i << ";40;0;0;0;0;0;0;-;*;" << sections[i]
+             << ";\n";
+    info << "##\n";
+    for (int i = 0; i < 4; ++i)
+        info << "#" << i + 1 << ";40;\n" << sections[i] << " title\nText of section " << i
+             << ".\n";
+    info << "##\n";
+}
+
+} // namespace
+
+TEST(Replay, NameHistoryPageBackToMapAndTheInformationTexts)
+{
+    ScratchFolder folder;
+    writeHistories();
+    AppState view{};
+    setDefaults(view);
+    view.mapTop = 58;
+    selectView(view, nullptr);
+    LabelTable labels = labelTable;
+    mapLabels(view, historyTable, periodIndex, lineStore, nationGroupTable, labels, kLabelLayout,
+              nullptr);
+    const std::string egypt =
+        std::to_string(labels[0].screenX) + " " + std::to_string(labels[0].screenY + 5);
+    // The list's third row (the topic) on the page: rows of 21 from 84.
+    const std::string script = typeYear("-2600") + "click " + egypt +
+                               "\nstate page.json\n"
+                               "click 100 131\nstate topic.json\n"
+                               "click 60 15\nstate map.json\n"
+                               "click 121 42\nstate info.json\n"
+                               "click 500 120\nstate ack.json\n"
+                               "click 30 15\nclick 500 170\nstate legal.json\n"
+                               "click 30 15\nclick 100 170\nstate about.json\n"
+                               "click 30 15\nclick 100 120\nstate help.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State page = readState("page.json");
+    EXPECT_EQ(page["screenMode"], kNationHistory);
+    EXPECT_EQ(page["historyRecordCount"], 5);
+    EXPECT_EQ(page["listIndex"], 1) << "the period the map year falls in";
+    EXPECT_EQ(page["selectedRecord"], 3);
+    EXPECT_EQ(page["historyListTop"], 84);
+    EXPECT_EQ(page["historyListRows"], 21);
+    State topic = readState("topic.json");
+    EXPECT_EQ(topic["listIndex"], 2);
+    EXPECT_EQ(topic["selectedRecord"], 4);
+    State map = readState("map.json");
+    EXPECT_EQ(map["screenMode"], kRegionMap) << "a name clicked on a region map leads back there";
+    EXPECT_EQ(readState("info.json")["screenMode"], kInfoScreen);
+    const char* files[] = {"ack.json", "legal.json", "about.json", "help.json"};
+    for (int section = 0; section < 4; ++section) {
+        State shown = readState(files[section]);
+        EXPECT_EQ(shown["screenMode"], kInfoText) << files[section];
+        EXPECT_EQ(shown["listIndex"], section) << files[section];
+        EXPECT_EQ(shown["selectedRecord"], section + 1) << files[section];
+    }
+}
+
+TEST(Replay, MenuPeriodPagePlayedPeriodNextPriorAndANameOnTheHistoryMap)
+{
+    ScratchFolder folder;
+    writeHistories();
+    // Egypt's entry in the menu, and Egypt's name on the map of its history.
+    AppState view{};
+    setDefaults(view);
+    view.mapTop = 58;
+    std::string entry;
+    for (int y = 60; y < 600 && entry.empty(); y += 4)
+        for (int x = 0; x < 800 && entry.empty(); x += 8)
+            if (groupMenuRow(view, x, y) == findNationGroup(nationGroupTable, 11))
+                entry = std::to_string(x + 4) + " " + std::to_string(y + 6);
+    ASSERT_FALSE(entry.empty());
+    view.animationId = 11;
+    const MapWindow window = {3300, 2200, 3100};
+    selectView(view, &window);
+    LabelTable labels = labelTable;
+    mapLabels(view, historyTable, periodIndex, lineStore, nationGroupTable, labels, kLabelLayout,
+              nullptr);
+    const std::string egypt =
+        std::to_string(labels[0].screenX) + " " + std::to_string(labels[0].screenY + 5);
+
+    const std::string script = std::string("click 26 42\nclick ") + entry +
+                               "\nsnapshot periods.png\nstate periods.json\n"
+                               "click 200 159\nstate chosen.json\n"
+                               "wait 4000\nsnapshot played.png\nstate played.json\n"
+                               "click 100 15\nstate next.json\n"
+                               "click 34 15\nstate prior1.json\n"
+                               "click 34 15\nstate prior2.json\n"
+                               "click 100 15\nwait 800\nclick " + egypt +
+                               "\nstate page.json\n"
+                               "click 60 15\nstate back.json\n";
+    ASSERT_EQ(replay(script), kReplayDone);
+    State periods = readState("periods.json");
+    EXPECT_EQ(periods["screenMode"], kPeriodPage);
+    EXPECT_EQ(periods["animationId"], 11);
+    EXPECT_EQ(periods["lastPeriod"], 2);
+    // The second row: the Old Kingdom, 505 years in steps of 100.
+    State chosen = readState("chosen.json");
+    EXPECT_EQ(chosen["screenMode"], kHistoryMap);
+    EXPECT_EQ(chosen["selectedRecord"], 3);
+    EXPECT_EQ(chosen["historyYearStep"], 100);
+    EXPECT_EQ(chosen["playing"], 1);
+    State played = readState("played.json");
+    EXPECT_EQ(played["playing"], 0);
+    EXPECT_EQ(played["year"], -2200) << "(trunc(-2181 / 100) - 1) x 100";
+    EXPECT_EQ(played["historyEndYear"], -2200);
+    // Next: the topic after the period, shown on the map at its year.
+    State next = readState("next.json");
+    EXPECT_EQ(next["listIndex"], 2);
+    EXPECT_EQ(next["year"], -2560);
+    EXPECT_EQ(next["playing"], 0);
+    // The first Prior shows the topic again, the second the period before.
+    EXPECT_EQ(readState("prior1.json")["listIndex"], 2);
+    EXPECT_EQ(readState("prior2.json")["listIndex"], 1);
+    State page = readState("page.json");
+    EXPECT_EQ(page["screenMode"], kNationHistory);
+    EXPECT_EQ(page["labelHit"], 11);
+    State back = readState("back.json");
+    EXPECT_EQ(back["screenMode"], kHistoryMap) << "Back to map returns to the history's map";
+    EXPECT_EQ(back["historyRecordCount"], 5);
 }

@@ -1,9 +1,9 @@
 // Status prompts that depend on state, and the interface text table.
 #include <gtest/gtest.h>
 
+#include "core/app_state.h"
 #include "map/status_line.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 
 TEST(StatusLine, RowsThatDependOnState)
 {

@@ -5,9 +5,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "core/app_state.h"
 #include "map/projection.h"
-#include "shell/app_state.h"
+#include "platform/surface.h"
+#include "shell/buttons.h"
+#include "shell/replay.h"
 
 ScratchFolder::ScratchFolder()
 {
@@ -61,4 +66,45 @@ std::vector<std::uint8_t> readFileBytes(const std::string& path)
         bytes.push_back(static_cast<std::uint8_t>(c));
     std::fclose(file);
     return bytes;
+}
+
+ReplayState readReplayState(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream all;
+    all << in.rdbuf();
+    const std::string text = all.str();
+    ReplayState state;
+    std::size_t i = 0;
+    while ((i = text.find('"', i)) != std::string::npos) {
+        const std::size_t end = text.find('"', i + 1);
+        const std::size_t colon = text.find(':', end);
+        if (end == std::string::npos || colon == std::string::npos)
+            break;
+        state[text.substr(i + 1, end - i - 1)] = std::atoi(text.c_str() + colon + 1);
+        i = text.find_first_of(",}", colon);
+    }
+    return state;
+}
+
+int replayScript(const std::string& script)
+{
+    {
+        std::ofstream out("script.txt");
+        out << script;
+    }
+    AppState app{};
+    std::FILE* errors = std::fopen("errors.txt", "w");
+    const int code = runReplay(app, buttonTable, "script.txt", errors);
+    std::fclose(errors);
+    return code;
+}
+
+int countPixels(const DrawSurface* surface, int left, int top, int right, int bottom, int pixel)
+{
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            count += readPixel(surface, x, y) == pixel ? 1 : 0;
+    return count;
 }

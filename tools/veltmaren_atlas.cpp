@@ -11,10 +11,25 @@
 //                                   the map of year Y in view ID, as the
 //                                   atlas composes it, written as a PNG;
 //                                   with --labels the names drawn over it
+//   veltmaren-atlas history CODE    checks text/CODE.txt as the atlas loads it
+//                                   (--lines: with its wrapped lines)
+//   veltmaren-atlas history --all   checks every history the atlas knows
+//   veltmaren-atlas check           checks borders.dat as the editor and the
+//                                   atlas need it; exit status 1 on a fault
+//   veltmaren-atlas icon --size N --out FILE.png
+//                                   the atlas's icon, drawn from its map
+//   veltmaren-atlas animate --view ID --from Y --to Y [--step N] [--delay MS]
+//                           [--labels] --out FILE.gif
+//                                   the map through time as an animated GIF
+// Outside a folder that holds borders.dat it reads the installed data.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include <vector>
+
+#include "core/app_state.h"
+#include "editor/border_check.h"
 #include "editor/editor_files.h"
 #include "map/border_table.h"
 #include "map/label_table.h"
@@ -25,9 +40,11 @@
 #include "map/terrain.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/files.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
 #include "shell/buttons.h"
+#include "tools/atlas_export.h"
+#include "tools/history_check.h"
 
 namespace {
 
@@ -38,7 +55,12 @@ int usage()
     std::fprintf(stderr,
                  "usage: veltmaren-atlas info | headers | view ID | mercator LAT | latitude Y\n"
                  "       veltmaren-atlas labels\n"
-                 "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n");
+                 "       veltmaren-atlas render --view ID --year Y --out FILE.png [--labels]\n"
+                 "       veltmaren-atlas icon --size N --out FILE.png\n"
+                 "       veltmaren-atlas animate --view ID --from Y --to Y [--step N]"
+                 " [--delay MS] [--labels] --out FILE.gif\n"
+                 "       veltmaren-atlas history CODE [--lines] | --all\n"
+                 "       veltmaren-atlas check\n");
     return 2;
 }
 
@@ -166,21 +188,14 @@ int commandRender(int argc, char** argv)
         year < -3000 || year > 1000)
         return usage();
 
-    if (!createMainWindow(DisplayBackend::headless, "Veltmaren") || !setupDisplay(800, 600)) {
+    if (!openHeadlessAtlas(appState)) {
         std::fprintf(stderr, "render: no display surfaces\n");
         return 1;
     }
-    // The button table fixes the menu band above the map, as at start-up.
-    setFontSizes(appState);
-    buildButtonTable(appState, buttonTable);
-    loadBorders(appState, borderTable);
-    (void)loadTerrain(appState, terrainMap);
-    for (int i = 0; i < messageCount(); ++i)
-        std::fprintf(stderr, "%s\n", messageAt(i));
 
     appState.animationId = static_cast<int>(view);
     appState.year = static_cast<int>(year);
-    rebuildBaseMap(appState, borderTable, terrainMap, overlayLayer, mapLayer);
+    rebuildBaseMap(appState, borderTable, terrainMap, nullptr, overlayLayer, mapLayer);
     paintNations(appState, borderTable, appState.year, appState.firstNationRecord, mapLayer);
     composeMap(appState, backBuffer, overlayLayer, mapLayer);
     if (names)
@@ -195,6 +210,26 @@ int commandRender(int argc, char** argv)
     return 0;
 }
 
+// Checks borders.dat in the working folder; 1 when it is missing or faulty.
+int commandCheck()
+{
+    std::FILE* file = openFile("borders.dat", "rb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "Can't open borders.dat\n");
+        return 1;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[65536];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    std::fclose(file);
+    const int faults = checkBorderBytes(bytes, stdout);
+    std::printf("borders.dat: %zu records, %d fault%s\n", bytes.size() / kBorderRecordBytes,
+                faults, faults == 1 ? "" : "s");
+    return faults > 0 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -202,6 +237,7 @@ int main(int argc, char** argv)
     // The tool never waits on the program's message pauses.
     useVirtualClock(0);
     setDefaults(appState);
+    (void)chooseDataFolder();
     if (argc < 2)
         return usage();
     const char* command = argv[1];
@@ -209,12 +245,28 @@ int main(int argc, char** argv)
         return commandInfo();
     if (std::strcmp(command, "headers") == 0 && argc == 2)
         return commandHeaders();
+    if (std::strcmp(command, "check") == 0 && argc == 2)
+        return commandCheck();
     if (std::strcmp(command, "labels") == 0 && argc == 2)
         return commandLabels();
     if (std::strcmp(command, "view") == 0 && argc == 3)
         return commandView(argv[2]);
     if (std::strcmp(command, "render") == 0)
         return commandRender(argc, argv);
+    if (std::strcmp(command, "icon") == 0)
+        return commandIcon(appState, argc, argv);
+    if (std::strcmp(command, "animate") == 0)
+        return commandAnimate(appState, argc, argv);
+    if (std::strcmp(command, "history") == 0 && (argc == 3 || argc == 4)) {
+        // Run in the data folder; exit status 1 when anything is wrong.
+        const bool lines = argc == 4 && std::strcmp(argv[3], "--lines") == 0;
+        if (argc == 4 && !lines)
+            return usage();
+        const int errors = std::strcmp(argv[2], "--all") == 0
+                               ? checkAllHistories(stdout)
+                               : checkHistoryFile(argv[2], lines ? 2 : 1, stdout);
+        return errors > 0 ? 1 : 0;
+    }
     long value = 0;
     if (std::strcmp(command, "mercator") == 0 && argc == 3 && parseNumber(argv[2], value)) {
         std::printf("%d\n", mercator(static_cast<int>(value)));

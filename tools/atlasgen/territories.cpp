@@ -21,9 +21,9 @@
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
 
+#include "core/app_state.h"
 #include "map/palette.h"
 #include "map/projection.h"
-#include "shell/app_state.h"
 #include "tools/atlasgen/atlasgen.h"
 #include "tools/atlasgen/polities.h"
 

@@ -1,5 +1,5 @@
 // Start values of the atlas's state record and its field table.
-#include "shell/app_state.h"
+#include "core/app_state.h"
 
 #include <array>
 #include <cstddef>

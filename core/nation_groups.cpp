@@ -3,7 +3,7 @@
 // Row i stands in column i / 19 + 1 on line i % 19 + 1. The first six lines
 // of a column hold region animations; the national groups follow below and
 // in the later columns, alphabetically by history name.
-#include "content/nation_groups.h"
+#include "core/nation_groups.h"
 
 namespace {
 

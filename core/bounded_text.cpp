@@ -1,5 +1,5 @@
 // Bounded text copies for fixed-width fields.
-#include "shell/bounded_text.h"
+#include "core/bounded_text.h"
 
 #include <cassert>
 #include <charconv>

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 // Id of a blank menu line.
 inline constexpr std::int32_t kBlankGroup = -1;

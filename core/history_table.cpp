@@ -1,5 +1,5 @@
 // Storage of the loaded history.
-#include "content/history_table.h"
+#include "core/history_table.h"
 
 HistoryTable historyTable;
 PeriodIndex periodIndex;

@@ -1,12 +1,14 @@
 // The loaded history of a national group: its records, text lines and
-// period index. Filled by the history loader; read by the map (record 0 holds
-// the history's map window), the labels, the history panel and printing.
+// period index. Filled by the history loader; read by the history panel, the
+// map labels (the history's place markers), printing and the shell, which
+// hands record 0's map window to the projection. Shared by every subsystem
+// that shows a history, so it sits below all of them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "shell/limits.h"
+#include "core/limits.h"
 
 // One record of a history file's first section, with its text's place in
 // the line store.
