@@ -130,6 +130,49 @@ TEST(HistoryCheck, AllCoversTheGroupsWithFilesAndInfoFull)
     EXPECT_NE(output.find("3 sections"), std::string::npos) << output;
 }
 
+// The whole-map history, one period for each page of the printed map
+// timeline; brokenPage's years (when not -1) moved off the grid, shortPage's
+// text cut to one line.
+std::string timelineFile(int pages, int brokenPage, int shortPage)
+{
+    std::string records = "0;-3000;-3000;0;0;5900;-2900;6600;0;0;GLOBAL;GLO;Eurasia/Africa;\n";
+    std::string texts;
+    for (int page = 0; page < pages; ++page) {
+        const auto start = [](int p) { return p < 7 ? -3000 + 250 * p : -1250 + 50 * (p - 7); };
+        int from = start(page), to = start(page + 1);
+        if (page == brokenPage)
+            to -= 10;
+        if (brokenPage >= 0 && page == brokenPage + 1)
+            from -= 10;
+        records += std::to_string(page + 1) + ";" + std::to_string(to) + ";" +
+                   std::to_string(from) + ";40;" + std::to_string(to) + ";0;0;0;0;0;-;*;Age " +
+                   std::to_string(page + 1) + ";\n";
+        texts += "#" + std::to_string(to) + ";40;\nAn age\n";
+        const int words = page == shortPage ? 3 : 60;
+        for (int w = 0; w < words; ++w)
+            texts += "people ";
+        texts += "\n";
+    }
+    return records + "##\n" + texts + "##\n";
+}
+
+TEST(HistoryCheck, MapTimelineHasItsFiftyTwoPagesOnTheGrid)
+{
+    ScratchFolder folder;
+    std::filesystem::create_directory("text");
+    std::string output;
+    writeText("text/GLOBAL.txt", timelineFile(52, -1, -1));
+    EXPECT_EQ(runChecker("GLOBAL", output), 0) << output;
+
+    writeText("text/GLOBAL.txt", timelineFile(51, 9, 20));
+    EXPECT_EQ(runChecker("GLOBAL", output), 1);
+    for (const char* fault : {"51 periods; the map timeline has 52 pages",
+                              "page 10 of the map timeline covers -1150..-1100, not -1150..-1110",
+                              "page 11 of the map timeline covers -1100..-1050, not -1110..-1050",
+                              "a page of the map timeline holds 8 to 20"})
+        EXPECT_NE(output.find(fault), std::string::npos) << fault << "\n" << output;
+}
+
 TEST(HistoryCheck, ShippedTextsPass)
 {
     const std::string data = std::string(VELTMAREN_SOURCE_DIR) + "/data";

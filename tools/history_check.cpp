@@ -295,6 +295,45 @@ void checkListed(Report& report, int count)
     }
 }
 
+// The whole-map history is also the printed map timeline: its periods are
+// the pages, seven of 250 years from 3000 BCE, then fifty-year pages to
+// 1000 CE, and each page's text has to fill the band beside its map
+// without running over it.
+constexpr int kTimelinePages = 52;
+constexpr int kTimelineLongPages = 7;
+constexpr int kTimelineFewestLines = 8;
+constexpr int kTimelineMostLines = 20;
+
+int timelinePageStart(int page)
+{
+    return page < kTimelineLongPages ? -3000 + 250 * page
+                                     : -1250 + 50 * (page - kTimelineLongPages);
+}
+
+void checkTimeline(Report& report, int count)
+{
+    int page = 0;
+    for (int r = 1; r < count; ++r) {
+        const HistoryRecord& record = standardTable[static_cast<std::size_t>(r)];
+        if (record.kind != kPeriodKind)
+            continue;
+        if (page < kTimelinePages &&
+            (record.startYear != timelinePageStart(page) ||
+             record.endYear != timelinePageStart(page + 1)))
+            report.error("record %d (%s): page %d of the map timeline covers %d..%d, not %d..%d",
+                         r, record.label, page + 1, timelinePageStart(page),
+                         timelinePageStart(page + 1), record.startYear, record.endYear);
+        if (record.lineCount < kTimelineFewestLines || record.lineCount > kTimelineMostLines)
+            report.error("record %d (%s): %d lines at the Standard level; a page of the map "
+                         "timeline holds %d to %d",
+                         r, record.label, record.lineCount, kTimelineFewestLines,
+                         kTimelineMostLines);
+        ++page;
+    }
+    if (page != kTimelinePages)
+        report.error("%d periods; the map timeline has %d pages", page, kTimelinePages);
+}
+
 // The text of every listed record at both levels, against the page that
 // shows it; the era marks of every text the atlas shows.
 void checkTexts(Report& report, int count, bool info, int pageLines)
@@ -561,6 +600,8 @@ int checkHistoryFile(const char* name, int detail, std::FILE* out)
             checkListed(report, count);
         checkTexts(report, count, info, pageLines);
         checkWidths(report, app, count, surface, info);
+        if (strcasecmp(name, "GLOBAL") == 0)
+            checkTimeline(report, count);
     }
     destroySurface(surface);
     if (periods + topics == 0)
