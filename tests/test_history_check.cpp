@@ -132,8 +132,8 @@ TEST(HistoryCheck, AllCoversTheGroupsWithFilesAndInfoFull)
 
 // The whole-map history, one period for each page of the printed map
 // timeline; brokenPage's years (when not -1) moved off the grid, shortPage's
-// text cut to one line.
-std::string timelineFile(int pages, int brokenPage, int shortPage)
+// text cut to one line; withTopic lists a topic after the first page.
+std::string timelineFile(int pages, int brokenPage, int shortPage, bool withTopic = false)
 {
     std::string records = "0;-3000;-3000;0;0;5900;-2900;6600;0;0;GLOBAL;GLO;Eurasia/Africa;\n";
     std::string texts;
@@ -152,6 +152,10 @@ std::string timelineFile(int pages, int brokenPage, int shortPage)
         for (int w = 0; w < words; ++w)
             texts += "people ";
         texts += "\n";
+        if (page == 0 && withTopic) {
+            records += "60;-2750;-2800;41;-2800;0;0;0;1;1;-;*;Writing;\n";
+            texts += "#-2750;41;\nSigns on clay\nThe first writing.\n";
+        }
     }
     return records + "##\n" + texts + "##\n";
 }
@@ -164,12 +168,13 @@ TEST(HistoryCheck, MapTimelineHasItsFiftyTwoPagesOnTheGrid)
     writeText("text/GLOBAL.txt", timelineFile(52, -1, -1));
     EXPECT_EQ(runChecker("GLOBAL", output), 0) << output;
 
-    writeText("text/GLOBAL.txt", timelineFile(51, 9, 20));
+    writeText("text/GLOBAL.txt", timelineFile(51, 9, 20, true));
     EXPECT_EQ(runChecker("GLOBAL", output), 1);
     for (const char* fault : {"51 periods; the map timeline has 52 pages",
                               "page 10 of the map timeline covers -1150..-1100, not -1150..-1110",
                               "page 11 of the map timeline covers -1100..-1050, not -1110..-1050",
-                              "a page of the map timeline holds 8 to 20"})
+                              "a page of the map timeline holds 8 to 20",
+                              "record 2 (Writing): a topic would take a page of the map timeline"})
         EXPECT_NE(output.find(fault), std::string::npos) << fault << "\n" << output;
 }
 

@@ -295,10 +295,10 @@ void checkListed(Report& report, int count)
     }
 }
 
-// The whole-map history is also the printed map timeline: its periods are
-// the pages, seven of 250 years from 3000 BCE, then fifty-year pages to
-// 1000 CE, and each page's text has to fill the band beside its map
-// without running over it.
+// The whole-map history is also the printed map timeline: the first 52
+// entries of its list are the pages, so it lists periods only, seven of 250
+// years from 3000 BCE, then fifty-year pages to 1000 CE, and each page's
+// text has to fill the band beside its map without running over it.
 constexpr int kTimelinePages = 52;
 constexpr int kTimelineLongPages = 7;
 constexpr int kTimelineFewestLines = 8;
@@ -315,6 +315,10 @@ void checkTimeline(Report& report, int count)
     int page = 0;
     for (int r = 1; r < count; ++r) {
         const HistoryRecord& record = standardTable[static_cast<std::size_t>(r)];
+        if (listed(record.kind) && record.kind != kPeriodKind)
+            report.error("record %d (%s): a topic would take a page of the map timeline, whose "
+                         "pages are the first %d entries of the list; tell it in a period",
+                         r, record.label, kTimelinePages);
         if (record.kind != kPeriodKind)
             continue;
         if (page < kTimelinePages &&
