@@ -1,10 +1,11 @@
-// Hagia Sophia as Justinian built it: the great shallow dome on its ring of
-// forty windows, the half-domes, the buttress towers, plastered walls.
+// Hagia Sophia as Justinian built it, seen from the west: the great shallow
+// dome on its ring of forty windows over the west half-dome, the buttress
+// towers, the plastered walls and the atrium before the front.
 #declare SunAz = 200; #declare SunEl = 32; #declare HazeDist = 5000;
 #include "atlas.inc"
 #include "shapes.inc"
 
-camera { location <-115, 14, -135> look_at <-5, 28, 0> angle 46 }
+camera { location <-128, 30, -62> look_at <0, 29, 0> angle 38 }
 SunAndSky()
 Clouds(2000, 0.3)
 Ground(T_Earth)
@@ -12,7 +13,7 @@ FarHills(T_DryGrass, 9000, 140, 0.1, 2)
 Water(T_Water, -0.5)
 
 #declare T_Wall = texture {
-  pigment { granite scale 3 color_map { [0 rgb <0.82, 0.66, 0.52>] [1 rgb <0.88, 0.74, 0.60>] } }
+  pigment { granite scale 3 color_map { [0 rgb <0.84, 0.60, 0.48>] [1 rgb <0.90, 0.70, 0.56>] } }
   normal { bumps 0.1 scale 0.4 }
   finish { ambient 0.05 diffuse 0.75 }
 }
@@ -45,8 +46,8 @@ Windows(-36, 36, 13.5, 4.5, 4.5, -34)
 // The four great buttress towers on the north and south sides.
 #for (S, -1, 1, 2)
   #for (X, -1, 1, 2)
-    box { <X * 17 - 5, 0, S * 28 - 7>, <X * 17 + 5, 36, S * 28 + 7> texture { T_Wall } }
-    box { <X * 17 - 5.3, 35.5, S * 28 - 7.3>, <X * 17 + 5.3, 36.3, S * 28 + 7.3> texture { T_Band } }
+    box { <X * 17 - 5, 0, S * 28 - 7>, <X * 17 + 5, 31, S * 28 + 7> texture { T_Wall } }
+    box { <X * 17 - 5.3, 30.5, S * 28 - 7.3>, <X * 17 + 5.3, 31.3, S * 28 + 7.3> texture { T_Band } }
   #end
 #end
 // The central square under the dome, its north and south arches filled with windowed walls.
@@ -60,15 +61,15 @@ Windows(-9, 9, 24, 5, 3.6, -17)
 #for (S, -1, 1, 2)
   difference {
     sphere { 0, 1 scale <Rd, Rd * 0.8, Rd> }
-    plane { x * -S, 0 }
-    plane { -y, 0 }
+    plane { x * S, 0 }
+    plane { y, 0 }
     translate <S * 17, 22, 0>
     texture { T_Lead }
   }
   #for (K, -1, 1, 2)
     difference {
       sphere { 0, 1 scale <8, 6.5, 8> }
-      plane { -y, 0 }
+      plane { y, 0 }
       translate <S * 30, 15, K * 11>
       texture { T_Lead }
     }
