@@ -14,17 +14,31 @@
 
 namespace {
 
-// The longest wait an input may ask for, and the most lines it may hold.
+// The longest wait an input may ask for, the most lines it may hold, and the
+// most characters its type lines may send: every key may repaint the whole
+// map, so a few dozen of them already take seconds under the sanitizers.
 constexpr long kLongestWaitMs = 5000;
 constexpr int kMostLines = 64;
+constexpr int kMostTypedKeys = 24;
 
 bool bounded(const std::uint8_t* data, std::size_t size)
 {
     int lines = 1;
+    int typed = 0;
+    bool typing = false;
     for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == '\n')
+        if (data[i] == '\n') {
             ++lines;
+            typing = false;
+        } else if (typing && ++typed > kMostTypedKeys) {
+            return false;
+        }
         bool lineStart = i == 0 || data[i - 1] == '\n';
+        if (lineStart && size - i > 5 && std::memcmp(data + i, "type ", 5) == 0) {
+            typing = true;
+            i += 4; // the characters after "type " are the keys
+            continue;
+        }
         if (lineStart && size - i > 5 && std::memcmp(data + i, "wait ", 5) == 0) {
             char digits[24] = "";
             std::size_t n = 0;
