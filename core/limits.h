@@ -31,6 +31,9 @@ inline constexpr int kHistoryLines = 1200;
 inline constexpr int kHistoryLineBytes = 64;
 // Periods and topics of one history that the period list can show.
 inline constexpr int kPeriodEntries = 120;
+// Pages of the printed map timeline: the first entries of the whole-map
+// history's list.
+inline constexpr int kTimelinePages = 52;
 
 // Rows of the menu band's button table.
 inline constexpr int kButtonRows = 76;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "content/pictures.h"
+#include "core/limits.h"
 #include "core/app_state.h"
 #include "core/bounded_text.h"
 #include "map/draw.h"
@@ -14,8 +15,6 @@
 #include "print/print_map.h"
 
 namespace {
-
-constexpr int kPeriods = 52;
 
 bool fullPage(const AppState& app)
 {
@@ -193,7 +192,7 @@ void printTimeline(AppState& app, const BorderTable& borders, const HistoryTable
     if (app.printRangeEnd < app.printRangeStart)
         std::swap(app.printRangeStart, app.printRangeEnd);
     app.selectedRecord = index[0].record;
-    for (int i = 0; i < kPeriods; ++i) {
+    for (int i = 0; i < kTimelinePages; ++i) {
         const HistoryRecord* period = periodOf(table, index, i);
         if (period == nullptr)
             continue;
@@ -203,7 +202,7 @@ void printTimeline(AppState& app, const BorderTable& borders, const HistoryTable
                   colorIndex, 0, screen);
     }
     const bool oneYear = app.printRangeStart == app.printRangeEnd;
-    for (int i = 0; i < kPeriods; ++i) {
+    for (int i = 0; i < kTimelinePages; ++i) {
         const HistoryRecord* period = periodOf(table, index, i);
         if (period == nullptr || !(period->endYear > app.printRangeStart &&
                                    period->startYear < app.printRangeEnd))

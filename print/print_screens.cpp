@@ -1,14 +1,13 @@
 // Print option screens on the proportional grid of the menu screens.
 #include "print/print_screens.h"
 
+#include "core/limits.h"
 #include "core/app_state.h"
 #include "map/draw.h"
 #include "map/status_line.h"
 #include "print/print_job.h"
 
 namespace {
-
-constexpr int kPeriods = 52;
 
 int rowTop(const AppState& app, int row)
 {
@@ -102,7 +101,7 @@ void printTimelineScreen(AppState& app, const HistoryTable& table, const PeriodI
     paintRect(0, app.mapTop, app.screenWidth, app.screenHeight, 121, 10, surface);
     statusLine(app, 215, surface);
     app.selectedRecord = index[1].record;
-    for (int i = 0; i < kPeriods; ++i) {
+    for (int i = 0; i < kTimelinePages; ++i) {
         int record = index[static_cast<std::size_t>(i)].record;
         if (record < 0 || record >= kHistoryRecords)
             continue;
@@ -120,7 +119,7 @@ void printTimelineScreen(AppState& app, const HistoryTable& table, const PeriodI
         const int c = (part(app, 0.92) - x0) / 4;
         int column = app.mouseX < x0 + c ? 0 : app.mouseX < x0 + 2 * c ? 1 : app.mouseX < x0 + 3 * c ? 2 : 3;
         int entry = column * 13 + (app.mouseY - rowTop(app, 2)) / app.fontSize4;
-        if (entry >= 0 && entry < kPeriods) {
+        if (entry >= 0 && entry < kTimelinePages) {
             int record = index[static_cast<std::size_t>(entry)].record;
             if (record >= 0 && record < kHistoryRecords) {
                 app.listIndex = entry;

@@ -11,6 +11,7 @@
 
 #include "content/history_loader.h"
 #include "content/history_panel.h"
+#include "core/limits.h"
 #include "core/nation_groups.h"
 #include "map/projection.h"
 #include "platform/files.h"
@@ -299,7 +300,6 @@ void checkListed(Report& report, int count)
 // entries of its list are the pages, so it lists periods only, seven of 250
 // years from 3000 BCE, then fifty-year pages to 1000 CE, and each page's
 // text has to fill the band beside its map without running over it.
-constexpr int kTimelinePages = 52;
 constexpr int kTimelineLongPages = 7;
 constexpr int kTimelineFewestLines = 8;
 constexpr int kTimelineMostLines = 20;
