@@ -6,11 +6,11 @@
 // torchlight from the open roof.
 #include "atlas.inc"
 
-camera { location <1.0, 1.85, -3.55> look_at <0.38, 0.55, 0.0> angle 51 }
+camera { location <1.15, 1.75, -3.75> look_at <0.5, 0.58, 0.05> angle 52 }
 
 // Torchlight from above and in front, soft, and a faint warm glow filling the chamber.
-light_source { <1.5, 3.0, -1.2> color rgb <1.0, 0.64, 0.32> * 2.0
-  spotlight point_at <0.1, 0.6, 0.3> radius 20 falloff 42 tightness 3
+light_source { <1.5, 3.0, -1.2> color rgb <1.0, 0.64, 0.32> * 2.3
+  spotlight point_at <0.3, 0.6, 0.2> radius 22 falloff 45 tightness 3
   area_light x * 0.4, z * 0.4, 3, 3 adaptive 1 jitter circular orient }
 light_source { <1.6, 1.2, -2.4> color rgb <0.16, 0.10, 0.06> shadowless }
 background { rgb 0 }
@@ -84,27 +84,27 @@ box { <-1.3, 2.2, 0.75>, <3.2, 2.42, 0.95> texture { OakTex(0.8, 0) } }
     <0, 0>, <0.355, 0>, <0.36, 0.02>, <0.335, 0.035>, <0.31, 0.04>, <0.315, 0.065>,
     <0.29, 0.085>, <0.24, 0.095>, <0.19, 0.11>, <0.165, 0.14>, <0.175, 0.17>, <0, 0.17> }
   // Body, shoulder and neck.
-  lathe { cubic_spline 12,
-    <0.10, 0.10>, <0.17, 0.165>, <0.28, 0.26>, <0.42, 0.44>, <0.505, 0.68>, <0.52, 0.86>,
-    <0.47, 1.00>, <0.37, 1.09>, <0.355, 1.22>, <0.37, 1.38>, <0.395, 1.44>, <0.40, 1.50> }
+  lathe { cubic_spline 13,
+    <0.10, 0.10>, <0.17, 0.165>, <0.33, 0.25>, <0.51, 0.41>, <0.615, 0.60>, <0.635, 0.77>,
+    <0.585, 0.95>, <0.48, 1.065>, <0.405, 1.12>, <0.395, 1.25>, <0.41, 1.38>, <0.43, 1.44>, <0.44, 1.50> }
   // A bead between foot and body, and a tongue moulding at the shoulder.
   torus { 0.175, 0.018 translate y * 0.168 }
-  torus { 0.385, 0.016 translate y * 1.075 }
+  torus { 0.43, 0.016 translate y * 1.10 }
   // The rim: a broad lip with egg-and-dart below it.
   difference {
-    cylinder { y * 1.455, y * 1.51, 0.445 }
-    cylinder { y * 1.40, y * 1.6, 0.37 }
+    cylinder { y * 1.455, y * 1.51, 0.49 }
+    cylinder { y * 1.40, y * 1.6, 0.41 }
   }
-  torus { 0.44, 0.02 translate y * 1.49 }
-  #for (I, 0, 71)
-    sphere { 0, 1 scale <0.016, 0.02, 0.012> translate <0, 1.44, -0.425> rotate y * (I * 5) }
+  torus { 0.485, 0.02 translate y * 1.49 }
+  #for (I, 0, 79)
+    sphere { 0, 1 scale <0.016, 0.02, 0.012> translate <0, 1.44, -0.455> rotate y * (I * 4.5) }
   #end
   // The band of tongues over the shoulder.
   #for (I, 0, 59)
-    sphere { 0, 1 scale <0.02, 0.045, 0.01> rotate x * -40 translate <0, 1.03, -0.445> rotate y * (I * 6) }
+    sphere { 0, 1 scale <0.022, 0.05, 0.01> rotate x * -42 translate <0, 1.02, -0.525> rotate y * (I * 6) }
   #end
-  torus { 0.362, 0.01 translate y * 1.115 }
-  torus { 0.378, 0.01 translate y * 1.36 }
+  torus { 0.40, 0.01 translate y * 1.15 }
+  torus { 0.415, 0.01 translate y * 1.385 }
 }
 
 // The figures of the neck frieze, cast in relief: Z = 0 is the neck, -Z outwards.
@@ -152,11 +152,11 @@ box { <-1.3, 2.2, 0.75>, <3.2, 2.42, 0.95> texture { OakTex(0.8, 0) } }
     cylinder { <-0.03, 0.0, -RD>, <-0.02, 0.215, -RD>, 0.0022 }
   }
 #end
-#declare NeckR = 0.358;
+#declare NeckR = 0.397;
 #declare Frieze = union {
   #for (I, 0, 7)
-    object { Chariot() translate <0, 1.155, -NeckR> rotate y * (I * 45) }
-    object { Hoplite() translate <0, 1.155, -NeckR> rotate y * (I * 45 + 24) }
+    object { Chariot() translate <0, 1.17, -NeckR> rotate y * (I * 45) }
+    object { Hoplite() translate <0, 1.17, -NeckR> rotate y * (I * 45 + 24) }
   #end
 }
 
@@ -203,23 +203,40 @@ box { <-1.3, 2.2, 0.75>, <3.2, 2.42, 0.95> texture { OakTex(0.8, 0) } }
 }
 #declare Handle = union {
   // The strap, a flat ribbed band, springing from the shoulder and bending up outwards.
-  sphere_sweep { b_spline 6, <0.40, 0.80, -0.18>, 0.07, <0.45, 0.86, -0.17>, 0.07, <0.56, 1.0, -0.14>, 0.065,
-    <0.63, 1.20, -0.12>, 0.06, <0.64, 1.40, -0.12>, 0.05, <0.58, 1.58, -0.12>, 0.04 scale <1, 1, 0.45> translate z * -0.05 }
+  sphere_sweep { b_spline 6, <0.46, 0.90, -0.18>, 0.075, <0.52, 0.95, -0.17>, 0.075, <0.64, 1.08, -0.14>, 0.07,
+    <0.72, 1.26, -0.12>, 0.065, <0.73, 1.44, -0.12>, 0.055, <0.66, 1.62, -0.12>, 0.045 scale <1, 1, 0.45> translate z * -0.05 }
   // The volute rolled inwards over the rim, and its twin on the back face.
-  object { Volute scale 1.15 translate <0.53, 1.50, -0.21> }
-  object { Volute scale 1.15 rotate y * 180 translate <0.53, 1.50, 0.21> }
-  cylinder { <0.52, 1.49, -0.20>, <0.52, 1.49, 0.20>, 0.05 }
+  object { Volute scale 1.3 translate <0.61, 1.52, -0.21> }
+  object { Volute scale 1.3 rotate y * 180 translate <0.61, 1.52, 0.21> }
+  cylinder { <0.61, 1.52, -0.20>, <0.61, 1.52, 0.20>, 0.055 }
   // The arm that carries the volute onto the lip.
-  box { <0.39, 1.44, -0.19>, <0.52, 1.51, 0.19> }
-  // The gorgon on the strap, facing out.
-  object { Gorgon scale 1.35 translate <0.61, 1.18, -0.21> }
-  // The plate on the shoulder where the handle is fixed.
-  sphere { 0, 1 scale <0.16, 0.13, 0.05> rotate y * -30 translate <0.43, 0.86, -0.23> }
+  box { <0.44, 1.45, -0.19>, <0.61, 1.53, 0.19> }
+  // The gorgon on the strap, facing out, with a snake rearing on each side.
+  object { Gorgon scale 1.45 translate <0.70, 1.25, -0.22> }
+  #for (S, -1, 1, 2)
+    sphere_sweep { b_spline 6, <0.70 + S * 0.05, 1.02, -0.2>, 0.013, <0.70 + S * 0.12, 1.05, -0.21>, 0.013,
+      <0.70 + S * 0.15, 1.14, -0.22>, 0.012, <0.70 + S * 0.12, 1.22, -0.225>, 0.011, <0.70 + S * 0.15, 1.28, -0.225>, 0.012, <0.70 + S * 0.17, 1.27, -0.225>, 0.01 }
+    sphere { <0.70 + S * 0.155, 1.285, -0.225>, 0.018 scale <1, 0.8, 1> }
+  #end
+  // The plate on the shoulder where the handle is fixed, and the lioness
+  // rampant on it, forepaws raised against the strap.
+  sphere { 0, 1 scale <0.12, 0.085, 0.035> rotate y * -30 translate <0.50, 0.97, -0.24> }
+  union {
+    sphere { 0, 1 scale <0.085, 0.035, 0.03> rotate z * 60 translate <0, 0.07, 0> }
+    sphere { <0.04, 0.15, -0.005>, 0.032 }
+    sphere { <0.065, 0.145, -0.01>, 0.015 }
+    cylinder { <0.03, 0.11, 0>, <0.07, 0.07, -0.01>, 0.012 }
+    cylinder { <0.02, 0.10, 0>, <0.075, 0.10, -0.015>, 0.012 }
+    cylinder { <-0.03, 0.02, 0>, <-0.01, -0.04, 0>, 0.014 }
+    cylinder { <-0.04, 0.03, 0.01>, <-0.05, -0.04, 0.01>, 0.014 }
+    sphere_sweep { b_spline 5, <-0.04, 0.02, 0.01>, 0.007, <-0.1, 0.0, 0.01>, 0.006, <-0.13, 0.06, 0.01>, 0.005, <-0.11, 0.11, 0.01>, 0.005, <-0.09, 0.1, 0.01>, 0.004 }
+    rotate y * -25 translate <0.47, 1.04, -0.31>
+  }
 }
 
 #declare Lid = union {
   // A shallow lid set down inside the mouth, and the veiled woman on its knob.
-  intersection { sphere { 0, 1 scale <0.375, 0.06, 0.375> } plane { -y, 0 } translate y * 1.47 }
+  intersection { sphere { 0, 1 scale <0.415, 0.065, 0.415> } plane { -y, 0 } translate y * 1.47 }
   cylinder { y * 1.52, y * 1.56, 0.05 }
   cylinder { y * 1.56, y * 1.575, 0.07 }
   union {
@@ -244,7 +261,7 @@ box { <-1.3, 2.2, 0.75>, <3.2, 2.42, 0.95> texture { OakTex(0.8, 0) } }
   texture { T_Bronze }
   texture { T_Patina }
 }
-object { Krater rotate y * 16 translate <-0.08, 0, 0.05> }
+object { Krater rotate y * 14 translate <0.02, 0, 0.1> }
 
 // ---------------------------------------------------------------- wheels and bier
 // A wheel of the wagon: iron tyre, felloe, ten spokes, a hub sheathed in bronze.
@@ -264,13 +281,13 @@ object { Krater rotate y * 16 translate <-0.08, 0, 0.05> }
 #end
 // Leaning one behind another against the back wall.
 #for (I, 0, 2)
-  object { Wheel() rotate x * -12 translate <1.05 + I * 0.35, 0.45, 0.78 - I * 0.03> }
+  object { Wheel() rotate x * -12 translate <1.35 + I * 0.35, 0.45, 0.78 - I * 0.03> }
 #end
 // The box of the wagon, on which the lady lay, with a cloth and her torc.
 union {
-  box { <1.1, 0, -1.6>, <2.3, 0.42, -0.25> texture { OakTex(0.85, 0) } }
-  box { <1.08, 0.4, -1.62>, <2.32, 0.45, -0.23> texture { OakTex(0.7, 0) } }
-  box { <1.12, 0.45, -1.55>, <2.28, 0.47, -0.3>
+  box { <1.35, 0, -1.6>, <2.55, 0.42, -0.25> texture { OakTex(0.85, 0) } }
+  box { <1.33, 0.4, -1.62>, <2.57, 0.45, -0.23> texture { OakTex(0.7, 0) } }
+  box { <1.37, 0.45, -1.55>, <2.53, 0.47, -0.3>
     pigment { bozo scale 0.05 color_map { [0 rgb <0.35, 0.12, 0.07>] [1 rgb <0.45, 0.2, 0.1>] } }
     normal { wrinkles 0.3 scale 0.03 } finish { ambient 0.03 diffuse 0.7 } }
 }
@@ -289,5 +306,5 @@ union {
     box { <-0.002, -0.008, -0.018>, <0.002, 0.008, 0.018> rotate x * 30 translate P + <0.02, 0.045, -S * 0.01> }
   #end
   texture { T_Gold }
-  rotate y * 150 translate <1.52, 0.481, -0.78>
+  rotate y * 150 translate <1.75, 0.481, -0.74>
 }
