@@ -9,7 +9,7 @@
 #include "atlas.inc"
 #include "shapes.inc"
 
-camera { location <-40, 24, -160> look_at <-4, 1, -30> angle 46 }
+camera { location <48, 24, -160> look_at <-2, 1, -30> angle 46 }
 SunAndSky()
 Clouds(1600, 0.35)
 
@@ -96,12 +96,12 @@ object { FarHills(T_Grass, 9000, 220, 0.18, 5) translate y * -1 }
 // dry stone, and a palisade of pointed posts along the top.
 #declare Rnd = seed(850);
 #declare NSeg = 180;
-#declare GateT = -1.8;
+#declare GateT = -1.62;
 union {
   #for (I, 0, NSeg - 1)
     #local T0 = 2 * pi * I / NSeg;
     #local T1 = 2 * pi * (I + 1) / NSeg;
-    #if (abs(T0 - (GateT + 2 * pi)) > 0.05 & abs(T0 - GateT) > 0.05)
+    #if (abs(T0 + pi / NSeg - (GateT + 2 * pi)) > 0.04 & abs(T0 + pi / NSeg - GateT) > 0.04)
       #local P0 = OvalPt(0.965, T0);
       #local P1 = OvalPt(0.965, T1);
       #local L = vlength(P1 - P0);
@@ -129,11 +129,11 @@ union {
 #declare GYaw = degrees(atan2(GO.x - GP.x, GO.z - GP.z));
 union {
   // Tower of logs over stone cheeks, with a shingled pyramid roof.
-  box { <-4.5, 5.3, -3>, <4.5, 9.5, 3> texture { T_Logs } }
-  box { <-4.6, -1, -3>, <-2.5, 5.3, 3> texture { T_DryStone } }
-  box { <2.5, -1, -3>, <4.6, 5.3, 3> texture { T_DryStone } }
+  box { <-6.3, 5.3, -3>, <6.3, 9.5, 3> texture { T_Logs } }
+  box { <-6.5, -1, -3>, <-2.5, 5.3, 3> texture { T_DryStone } }
+  box { <2.5, -1, -3>, <6.5, 5.3, 3> texture { T_DryStone } }
   box { <-1.0, 7.0, 3.05>, <1.0, 8.2, 2.95> pigment { rgb 0.05 } }
-  object { Pyramid(10.4, 3.8) translate y * 9.5 texture { T_Shingle } }
+  object { Pyramid(13.8, 4.4) translate y * 9.5 texture { T_Shingle } }
   // The gate leaves, standing open.
   box { <-2.5, 1.3, -2>, <-2.3, 5.2, 0.3> texture { T_Posts } }
   box { <2.3, 1.3, -2>, <2.5, 5.2, 0.3> texture { T_Posts } }
