@@ -206,12 +206,22 @@ union {
 #end
 // Houses and yards on the hill, kept out of the churchyard and the view.
 #declare Rh = seed(996);
-#for (I, 0, 120)
+#for (I, 0, 260)
   #local P = <-150 + rand(Rh) * 220, 0, -160 + rand(Rh) * 330>;
   #local Dl = vlength(P);
   #if (Dl > 30 & P.x < EdgeX(P.z) - 4 & !(P.x > -40 & P.x < 60 & P.z < -15 & P.z > -100))
     object { House(6 + rand(Rh) * 4, 5 + rand(Rh) * 2, 2.6 + rand(Rh) * 1.5, T_Shingle) rotate y * (rand(Rh) * 20 - 10) translate P + y * LandH(P.x, P.z) }
   #end
+#end
+// Trees in the yards of the upper town, and people before the church.
+#for (I, 0, 40)
+  #local P = <-150 + rand(Rh) * 200, 0, 20 + rand(Rh) * 150>;
+  #if (vlength(P) > 32 & P.x < EdgeX(P.z) - 6)
+    object { Tree(7 + rand(Rh) * 5, 3 + rand(Rh) * 2, 300 + I) translate P + y * LandH(P.x, P.z) }
+  #end
+#end
+#for (I, 0, 9)
+  object { Person(rgb <0.45 + rand(Rh) * 0.35, 0.35 + rand(Rh) * 0.2, 0.25>) translate <-20 + rand(Rh) * 30, 0, -20 - rand(Rh) * 8> }
 #end
 // The lower town on the plain: rows of small log houses down to the river.
 #for (I, 0, 420)
