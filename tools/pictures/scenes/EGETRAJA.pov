@@ -3,6 +3,7 @@
 #declare SunAz = 220; #declare SunEl = 25; #declare HazeDist = 4000;
 #declare SkyLow = rgb <0.86, 0.78, 0.66>;
 #declare SunTint = rgb <1.0, 0.88, 0.72>;
+#declare FillPower = 0.5; #declare BouncePower = 0.4;
 #include "atlas.inc"
 #include "shapes.inc"
 

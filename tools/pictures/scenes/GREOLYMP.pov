@@ -1,6 +1,7 @@
 // Olympia: the temple of Zeus in the Altis among its trees, and beyond it the
 // long stadium with its earth banks, below the hill of Kronos.
 #declare SunAz = 150; #declare SunEl = 34; #declare HazeDist = 5000;
+#declare FillPower = 0.55; #declare BouncePower = 0.32;
 #include "atlas.inc"
 #include "shapes.inc"
 #include "classical.inc"

@@ -1,6 +1,7 @@
 // Delphi: the temple of Apollo on its terrace on the slope of Parnassus,
 // under the Phaedriades cliffs, the olive valley below.
 #declare SunAz = 160; #declare SunEl = 36; #declare HazeDist = 4500; #declare HazeAlt = 250;
+#declare FillPower = 0.55; #declare BouncePower = 0.32;
 #include "atlas.inc"
 #include "shapes.inc"
 #include "classical.inc"
