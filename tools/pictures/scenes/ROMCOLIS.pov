@@ -1,6 +1,7 @@
 // The Flavian Amphitheatre whole: three storeys of arcades and the attic,
-// travertine in the morning sun.
-#declare SunAz = 120; #declare SunEl = 30; #declare HazeDist = 4000;
+// travertine in the afternoon sun.
+#declare SunAz = 215; #declare SunEl = 32; #declare HazeDist = 4000;
+#declare FillPower = 0.5; #declare BouncePower = 0.3;
 #include "atlas.inc"
 #include "shapes.inc"
 
@@ -27,8 +28,9 @@ difference {
       #declare T = I * 360 / N;
       #declare P = <A * cos(radians(T)), 0, B * sin(radians(T))>;
       union {
-        box { <-2.1, 0, -3>, <2.1, 5.2, 3> }
-        cylinder { <0, 5.2, -3>, <0, 5.2, 3>, 2.1 }
+        // Deep enough to open into the ambulatory behind.
+        box { <-2.1, 0, -5.5>, <2.1, 5.2, 5.5> }
+        cylinder { <0, 5.2, -5.5>, <0, 5.2, 5.5>, 2.1 }
         translate y * (Y0 + 1.3)
         rotate y * (90 - degrees(atan2(P.z / (B * B), P.x / (A * A))))
         translate P
@@ -40,6 +42,27 @@ difference {
     #declare T = (I + 0.5) * 360 / 40;
     #declare P = <A * cos(radians(T)), 0, B * sin(radians(T))>;
     box { <-0.9, 39, -3>, <0.9, 41.5, 3> rotate y * (90 - degrees(atan2(P.z / (B * B), P.x / (A * A)))) translate P }
+  #end
+  texture { T_Trav }
+}
+// Engaged half-columns between the arches (Tuscan, Ionic, Corinthian up the
+// storeys) and flat pilasters on the attic.
+union {
+  #for (Level, 0, 3)
+    #for (I, 0, N - 1)
+      #declare T = (I + 0.5) * 360 / N;
+      #declare P = <A * cos(radians(T)), 0, B * sin(radians(T))>;
+      #if (Level < 3)
+        cylinder { y * (Level * 11 + 0.3), y * (Level * 11 + 10.4), 0.85 translate P }
+        box { <-1.1, Level * 11 + 9.6, -1.1>, <1.1, Level * 11 + 10.4, 1.1>
+          rotate y * (90 - degrees(atan2(P.z / (B * B), P.x / (A * A)))) translate P }
+      #else
+        #if (mod(I, 2) = 0)
+          box { <-0.8, 33.3, -0.5>, <0.8, 48.2, 0.5>
+            rotate y * (90 - degrees(atan2(P.z / (B * B), P.x / (A * A)))) translate P }
+        #end
+      #end
+    #end
   #end
   texture { T_Trav }
 }
