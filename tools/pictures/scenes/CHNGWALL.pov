@@ -2,14 +2,14 @@
 // watchtowers, in autumn.
 #declare SunAz = 200; #declare SunEl = 30; #declare HazeDist = 2500; #declare HazeAlt = 300;
 #include "atlas.inc"
-#declare RidgeZ = function(X) { 60 * sin(X / 90) + 25 * sin(X / 37) }
+#declare RidgeZ = function(X) { 60 * sin(X / 90) + 12 * sin(X / 37) }
 #declare RidgeH = function(X) { 70 + 35 * sin(X / 70 + 1) + 15 * sin(X / 23) }
-#declare RidgeW = 45;
+#declare RidgeW = 75;
 #declare Noise = function { pattern { bozo turbulence 0.6 octaves 5 scale 60 } }
 #declare TerrainBase = function(X, Z) { Noise(X, 0, Z) * 18 + max(0, Z - 150) * 0.5 }
 #include "ridgewall.inc"
 
-camera { location <-190, 82, -140> look_at <20, 60, 20> angle 55 }
+camera { location <-330, 135, -70> look_at <60, 80, 10> angle 50 }
 SunAndSky()
 Clouds(2500, 0.3)
 
@@ -31,4 +31,4 @@ RidgeTerrain(T_Hill, 1600, 260)
 FarHills(texture { T_Hill scale 4 }, 12000, 900, 0.15, 8)
 
 #declare T_WallStone = texture { T_Greystone }
-object { RidgeWall(-600, 600, 4, 6, 6.5, 1, 30, T_WallStone) }
+object { RidgeWall(-600, 600, 4, 6, 6.5, 1, 22, T_WallStone) }
