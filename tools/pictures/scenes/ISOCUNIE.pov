@@ -20,12 +20,13 @@ box { <-200, 0, 60>, <200, 12, 66> texture { T_MudBrick scale 4 } }
   normal { bumps 0.15 scale 0.004 }
   finish { ambient 0.05 diffuse 0.8 specular 0.05 }
 }
-// A wedge pressed into the clay by the stylus: a triangular pit, deepest
-// at its head, with the thin trace of the stylus's tail. Dir turns it.
+// A wedge pressed into the clay by the stylus: a triangular pit, widest and
+// deepest at its head, narrowing into the short trace of the stylus's tail.
+// Dir turns it: 0 points the tail down the tablet, -90 to the right.
 #macro Wedge(S, Dir)
   union {
-    prism { conic_sweep linear_spline 0, 1, 4, <0, 0.9>, <-0.8, -0.6>, <0.8, -0.6>, <0, 0.9> translate y * -1 scale <1, 0.9, 1> }
-    box { <-0.07, -0.35, -2.6>, <0.07, 0.1, -0.3> }
+    prism { conic_sweep linear_spline 0, 1, 4, <0, -1.0>, <-0.85, 0.55>, <0.85, 0.55>, <0, -1.0> translate y * -1 scale <1, 0.9, 1> }
+    prism { linear_sweep linear_spline -0.3, 0.1, 4, <-0.16, -0.6>, <0.16, -0.6>, <0, -2.0>, <-0.16, -0.6> }
     scale S rotate y * Dir
   }
 #end
@@ -43,7 +44,7 @@ difference {
         object { Wedge(0.0035, 0) translate <X, 0.0145, Zl - 0.006> }
         #declare X = X + 0.005;
       #elseif (K = 1)
-        object { Wedge(0.0035, 90) translate <X, 0.0145, Zl - 0.004> }
+        object { Wedge(0.0035, -90) translate <X, 0.0145, Zl - 0.004> }
         object { Wedge(0.0025, 0) translate <X + 0.004, 0.0145, Zl - 0.009> }
         #declare X = X + 0.009;
       #elseif (K = 2)
