@@ -1,6 +1,7 @@
 // Borobudur: the square galleried terraces, the three round terraces with
 // their pierced stupas and the great stupa on top, volcanoes behind.
-#declare SunAz = 100; #declare SunEl = 30; #declare HazeDist = 3500; #declare HazeAlt = 200;
+#declare SunAz = 205; #declare SunEl = 34;
+#declare FillPower = 0.5; #declare BouncePower = 0.25; #declare HazeDist = 3500; #declare HazeAlt = 200;
 #declare SkyLow = rgb <0.72, 0.76, 0.80>;
 #include "atlas.inc"
 #include "shapes.inc"
@@ -14,7 +15,7 @@ cone { <-1500, -10, 6000>, 2600, <-1300, 1000, 6000>, 120 texture { T_Grass scal
 cone { <2500, -10, 7000>, 2600, <2300, 900, 7000>, 200 texture { T_Grass scale 20 } }
 FarHills(T_Grass, 9000, 120, 0.06, 5)
 
-#declare T_Andesite = StoneTex(rgb <0.42, 0.41, 0.38>, rgb <0.50, 0.49, 0.45>, rgb <0.34, 0.34, 0.32>, 0.3)
+#declare T_Andesite = StoneTex(rgb <0.44, 0.41, 0.36>, rgb <0.52, 0.49, 0.43>, rgb <0.36, 0.34, 0.30>, 0.3)
 #macro Stupa(R)
   union {
     cylinder { 0, y * R * 0.3, R * 1.1 }
@@ -59,7 +60,21 @@ union {
   texture { T_Andesite }
 }
 #declare Rnd = seed(8);
+// The forest of the Kedu plain round the hill, palms at its edge.
+#for (I, 0, 90)
+  #declare A = radians(20 + rand(Rnd) * 140); #declare D = 150 + rand(Rnd) * 250;
+  object { Tree(14 + rand(Rnd) * 8, 6 + rand(Rnd) * 3, I + 100) translate <D * cos(A), 0, D * sin(A)> }
+#end
+#for (I, 0, 14)
+  object { Palm(13 + rand(Rnd) * 5, rand(Rnd) - 0.5, I + 300) translate <-175 + I * 9 + rand(Rnd) * 4, 0, -10 + rand(Rnd) * 30> }
+  object { Palm(13 + rand(Rnd) * 5, rand(Rnd) - 0.5, I + 400) translate <70 + I * 9 + rand(Rnd) * 4, 0, -60 + rand(Rnd) * 30> }
+#end
 #for (I, 0, 30)
   #declare A = rand(Rnd) * 360; #declare D = 110 + rand(Rnd) * 120;
-  object { Palm(12 + rand(Rnd) * 6, rand(Rnd) - 0.5, I) translate <D * cos(radians(A)), 0, D * sin(radians(A))> }
+  #declare H = 12 + rand(Rnd) * 6; #declare Lean = rand(Rnd) - 0.5;
+  #declare P = <D * cos(radians(A)), 0, D * sin(radians(A))>;
+  // None right before the camera, where a crown would fill the view.
+  #if (vlength(P - <-95, 0, -150>) > 110)
+    object { Palm(H, Lean, I) translate P }
+  #end
 #end
