@@ -1,15 +1,18 @@
 // Hagia Sophia as Justinian built it, seen from the west: the great shallow
 // dome on its ring of forty windows over the west half-dome, the buttress
-// towers, the plastered walls and the atrium before the front.
+// towers, the plastered walls and the atrium before the front; the city's
+// tiled roofs round it and the Bosporus beyond.
 #declare SunAz = 200; #declare SunEl = 32; #declare HazeDist = 5000;
 #include "atlas.inc"
 #include "shapes.inc"
 
-camera { location <-128, 30, -62> look_at <0, 29, 0> angle 38 }
+camera { location <-190, 62, -150> look_at <0, 26, 0> angle 36 }
 SunAndSky()
 Clouds(2000, 0.3)
-Ground(T_Earth)
-FarHills(T_DryGrass, 9000, 140, 0.1, 2)
+// The tip of the peninsula: land to the east shore, then the water and the
+// hills of the Asian side.
+box { <-3000, -1, -3000>, <420, 0, 3000> texture { T_Earth } }
+FarHills(T_DryGrass, 9000, 160, 0.16, 2)
 Water(T_Water, -0.5)
 
 #declare T_Wall = texture {
@@ -23,7 +26,22 @@ Water(T_Water, -0.5)
   finish { ambient 0.05 diffuse 0.6 specular 0.3 roughness 0.05 }
 }
 #declare Rd = 16;
-plane { y, 0.02 texture { T_Earth } }
+// The houses of the city: whitewashed walls under red tile roofs.
+#declare T_Tile = texture { pigment { granite scale 2 color_map { [0 rgb <0.62, 0.30, 0.18>] [1 rgb <0.72, 0.38, 0.22>] } } finish { ambient 0.05 diffuse 0.7 } }
+#declare RndH = seed(31);
+#for (I, 0, 1100)
+  #declare X = -400 + rand(RndH) * 800; #declare Z = -350 + rand(RndH) * 700;
+  #declare W = 6 + rand(RndH) * 6; #declare L = 8 + rand(RndH) * 8; #declare H = 5 + rand(RndH) * 5;
+  // Keep the church, its atrium and the square in front of it clear.
+  #if ((abs(X + 20) > 110 | abs(Z) > 70) & X < 400)
+    union {
+      box { <-W / 2, 0, -L / 2>, <W / 2, H, L / 2> texture { T_Plaster } }
+      prism { linear_sweep linear_spline -L / 2 - 0.3, L / 2 + 0.3, 4, <-W / 2 - 0.4, 0>, <W / 2 + 0.4, 0>, <0, W * 0.3>, <-W / 2 - 0.4, 0>
+        rotate -x * 90 translate y * H texture { T_Tile } }
+      rotate y * (rand(RndH) * 30 - 15) translate <X, 0, Z>
+    }
+  #end
+#end
 #declare T_Band = texture { pigment { rgb <0.70, 0.52, 0.40> } finish { ambient 0.05 diffuse 0.75 } }
 // Rows of arched windows along a wall facing -z, from X0 to X1 at height Y.
 #macro Windows(X0, X1, Y, H, Step, Zf)
