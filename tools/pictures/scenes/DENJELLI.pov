@@ -1,12 +1,13 @@
-// Jelling about 970, seen from the top of the south mound: below, the great
-// runestone of King Harald with his father's smaller stone beside it, the
-// new wooden church, and beyond it the north mound where Gorm was laid.
+// Jelling about 970, seen from the west: the two great mounds, the new
+// wooden church between them, before it the great runestone of King Harald
+// with his father's smaller stone, and the standing stones of the ship
+// setting running across the field.
 #declare SunAz = 215; #declare SunEl = 34; #declare HazeDist = 3500;
 #declare SkyLow = rgb <0.72, 0.77, 0.84>;
 #include "atlas.inc"
 #include "shapes.inc"
 
-camera { location <9, 12.6, -70> look_at <0, 4.5, 0> angle 42 }
+camera { location <-14, 2.2, -30> look_at <-3, 3.4, 0> angle 44 }
 SunAndSky()
 Clouds(1500, 0.25)
 Ground(T_Grass)
@@ -33,22 +34,41 @@ object { Mound(35, 11) translate z * -80 }
   normal { granite 0.5 scale 0.3 }
   finish { ambient 0.05 diffuse 0.75 }
 }
-// Painted bands of runes along the face.
+// Runes cut in lines between framing bands and painted red: short upright
+// strokes with side twigs, a word divider now and then.
+#declare RuneF = function { pattern { bozo scale <0.05, 0.4, 0.05> } }
 #declare T_Paint = texture {
-  pigment { gradient y scale 0.42 color_map { [0 rgbt 1] [0.8 rgbt 1] [0.8 rgbt <0.62, 0.12, 0.08, 0.2>] [0.9 rgbt <0.62, 0.12, 0.08, 0.2>] [0.9 rgbt 1] } }
+  pigment {
+    function {
+      select(abs(mod(abs(y) + 10, 0.36) - 0.34) - 0.012, 1,
+        select(abs(mod(abs(y) + 10, 0.36) - 0.17) - 0.11, 0.75 * (1 - min(1, abs(mod(x * 0.8 + z * 0.6 + 10, 0.075) - 0.037) / 0.008)) * select(RuneF(x, y, z) - 0.42, 0, 1), 0))
+    }
+    color_map { [0 rgbt 1] [0.5 rgbt <0.66, 0.10, 0.07, 0.5>] [1 rgbt <0.66, 0.10, 0.07, 0.05>] }
+  }
   finish { ambient 0.05 diffuse 0.7 }
 }
+// Harald's stone: a great three-sided granite boulder, about 2.4 m tall,
+// its inscribed face dressed flat towards the church's south side.
 union {
+  // Three faces leaning in, the edges and the top rounded off.
   intersection {
-    superellipsoid { <0.5, 0.4> scale <1.3, 1.25, 1.1> translate y * 1.1 }
-    plane { y, 2.45 }
-    plane { <0, -0.5, -1>, 1.05 rotate y * 20 }
+    plane { <0, 0.22, -1>, 0.9 }
+    plane { <0.87, 0.22, 0.5>, 0.9 }
+    plane { <-0.87, 0.22, 0.5>, 0.9 }
+    sphere { <0, 0.6, 0>, 2.05 }
+    sphere { <0, -0.2, 0>, 2.75 }
+    plane { -y, 0 }
   }
   texture { T_Rune } texture { T_Paint }
-  rotate y * -15 translate <0.5, -0.1, -8>
+  rotate y * 25 translate <0.5, -0.1, -8>
 }
-superellipsoid { <0.3, 0.3> scale <0.6, 0.72, 0.28> translate <-3.2, 0.62, -8.5>
-  texture { T_Rune } texture { T_Paint } }
+// Gorm's stone: a slab with a rounded top, its runes in a band down the face.
+intersection {
+  box { <-0.5, 0, -0.2>, <0.5, 1.5, 0.2> }
+  cylinder { <0, 0.7, -1>, <0, 0.7, 1>, 0.8 }
+  texture { T_Rune } texture { T_Paint }
+  rotate y * 25 translate <-3.4, 0, -8.5>
+}
 
 // The wooden church: upright planks, a steep shingled roof, a small chancel.
 #declare T_Plank = texture {
@@ -93,6 +113,17 @@ union {
   translate z * 6
 }
 
+// The ship setting: a pointed oval of standing stones, over 300 m long,
+// running north and south through the mounds.
+#declare RndS = seed(77);
+#for (I, 0, 150)
+  #declare T = I * 2 * pi / 150;
+  #declare P = <48 * sin(T) * (1 - 0.35 * pow(cos(T), 2)), 0, 170 * cos(T)>;
+  #if (abs(P.z) > 112 | abs(abs(P.z) - 81) > 40)
+    box { <-0.35, -0.5, -0.25>, <0.35, 1.2 + rand(RndS) * 0.8, 0.25>
+      rotate <rand(RndS) * 6 - 3, rand(RndS) * 180, rand(RndS) * 6 - 3> translate P texture { T_Rune } }
+  #end
+#end
 // Farms and trees of the country round about.
 #for (I, 0, 8)
   object { Tree(9 + mod(I * 3, 4), 4.5, I + 31) translate <-120 + I * 32 + mod(I * 13, 11), 0, 150 + mod(I * 7, 5) * 20> }
@@ -104,4 +135,4 @@ union {
     rotate y * (20 + I * 35) translate <-70 + I * 60, 0, 120 + I * 25>
   }
 #end
-object { Person(rgb <0.50, 0.18, 0.15>) translate <2.4, 0, -9.5> }
+
