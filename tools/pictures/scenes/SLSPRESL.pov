@@ -366,21 +366,58 @@ Hall(100, 300, 26, 12, 11, 6)
   normal { bumps 0.2 scale 0.3 }
   finish { ambient 0.06 diffuse 0.72 }
 }
+#declare T_Logs = texture {
+  pigment { gradient y color_map { [0 rgb <0.22, 0.16, 0.10>] [0.15 rgb <0.44, 0.33, 0.22>] [0.8 rgb <0.50, 0.38, 0.26>] [1 rgb <0.26, 0.19, 0.12>] } scale 0.28 }
+  normal { gradient y 0.6 scale 0.28 }
+  finish { ambient 0.05 diffuse 0.72 }
+}
+#declare T_Road = texture {
+  pigment { bozo turbulence 0.5 scale 2 color_map { [0 rgb <0.50, 0.42, 0.30>] [1 rgb <0.58, 0.50, 0.36>] } }
+  normal { bumps 0.4 scale 0.3 }
+  finish { F_Ground }
+}
 #declare Rh = seed(93);
-#for (I, 0, 150)
+// A house of W x D, walls H high: daub, logs or stone, under thatch or tiles.
+#macro TownHouse(P, A)
+  #local W = 5 + rand(Rh) * 4;
+  #local D = 4 + rand(Rh) * 2.5;
+  #local H = 2.6 + rand(Rh) * 1.4;
+  #local Kind = rand(Rh);
+  #local Tint = 0.85 + rand(Rh) * 0.25;
+  union {
+    box { <-W / 2, -0.5, -D / 2>, <W / 2, H, D / 2>
+      #if (Kind < 0.45) texture { T_Daub } texture { pigment { rgbt <0.62 * Tint, 0.50, 0.34, 0.6> } finish { ambient 0.06 diffuse 0.72 } }
+      #else #if (Kind < 0.8) texture { T_Logs } #else Masonry() #end #end }
+    prism { linear_sweep linear_spline -W / 2 - 0.4, W / 2 + 0.4, 4, <-D / 2 - 0.5, H>, <D / 2 + 0.5, H>, <0, H + D * 0.5>, <-D / 2 - 0.5, H>
+      matrix <0, 0, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0> texture { #if (rand(Rh) < 0.6) T_Thatch #else T_Tiles #end } }
+    box { <-0.45, 0, -D / 2 - 0.02>, <0.45, 1.7, -D / 2> texture { T_Hole } }
+    rotate y * A translate P
+  }
+#end
+// The street that runs up from the church to the inner city's south gate,
+// and the road west from the atrium's gate; houses along both.
+#declare StA0 = <-8, 0, 18>; #declare StA1 = <34, 0, 240>;
+#declare StB0 = <-38, 0, 0>; #declare StB1 = <-240, 0, 14>;
+#macro Street(P0, P1, Wd)
+  #local L = vlength(P1 - P0);
+  #local Yaw = degrees(atan2(P1.x - P0.x, P1.z - P0.z));
+  box { <-Wd / 2, -0.5, 0>, <Wd / 2, 0.03, L> texture { T_Road } rotate y * Yaw translate P0 }
+  #for (T, 14, L - 10, 10.5)
+    #for (S, -1, 1, 2)
+      #if (rand(Rh) < 0.85)
+        object { TownHouse(<S * (Wd / 2 + 4.5 + rand(Rh) * 1.5), 0, T + (rand(Rh) - 0.5) * 3>, 90 * S + (rand(Rh) - 0.5) * 8) rotate y * Yaw translate P0 }
+      #end
+    #end
+  #end
+#end
+Street(StA0, StA1, 5)
+Street(StB0, StB1, 4.5)
+// More houses and yards scattered off the streets.
+#for (I, 0, 70)
   #local HX = -220 + rand(Rh) * 420;
   #local HZ = -120 + rand(Rh) * 340;
-  #if (abs(HX + 10) > 45 | abs(HZ) > 34)
-  #local W = 5 + rand(Rh) * 3;
-  #local D = 4 + rand(Rh) * 3;
-  #local H = 2.6 + rand(Rh) * 1.2;
-  union {
-    box { <-W / 2, -0.5, -D / 2>, <W / 2, H, D / 2> texture { T_Daub } }
-    prism { linear_sweep linear_spline -W / 2 - 0.4, W / 2 + 0.4, 4, <-D / 2 - 0.5, H>, <D / 2 + 0.5, H>, <0, H + D * 0.5>, <-D / 2 - 0.5, H>
-      matrix <0, 0, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0> texture { #if (rand(Rh) < 0.5) T_Thatch #else T_Tiles #end } }
-    box { <-0.45, 0, -D / 2 - 0.02>, <0.45, 1.7, -D / 2> texture { T_Hole } }
-    rotate y * (rand(Rh) * 40 - 20) translate <HX, 0, HZ>
-  }
+  #if ((abs(HX + 10) > 45 | abs(HZ) > 34) & (abs(HX + 8 - (HZ - 18) * 0.189) > 14 | HZ < 10) & (abs(HZ + (HX + 38) * 0.0693) > 12 | HX > -38))
+    object { TownHouse(<HX, 0, HZ>, rand(Rh) * 40 - 20) }
   #end
 #end
 // Trees about the slope and in the gardens.
@@ -389,6 +426,12 @@ Hall(100, 300, 26, 12, 11, 6)
   #local TX = -220 + rand(Rt) * 420;
   #local TZ = 30 + rand(Rt) * 200;
   object { Tree(7 + rand(Rt) * 5, 3 + rand(Rt) * 2, 300 + I) translate <TX, 0, TZ> }
+#end
+// Fruit trees in the yards along the west road.
+#for (I, 0, 24)
+  #local TX = -60 - rand(Rt) * 170;
+  #local TZ = -(TX + 38) * 0.0693 + (rand(Rt) < 0.5 ? -1 : 1) * (12 + rand(Rt) * 14);
+  object { Tree(5 + rand(Rt) * 3, 2.4 + rand(Rt) * 1.5, 500 + I) translate <TX, 0, TZ> }
 #end
 object { Tree(10, 4.5, 1) translate <28, 0, -14> }
 object { Tree(8, 4, 2) translate <-60, 0, 20> }
