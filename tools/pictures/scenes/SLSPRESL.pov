@@ -119,7 +119,7 @@ box { <-16, -1, -12>, <12, 0.64, 12> texture { T_Paving } Courses(0.9, 1.2, 0) }
 #declare RO = 7.6;      // outer radius of the rotunda's wall
 #declare HW = 9.0;      // its height to the eaves
 #declare RD = 5.4;      // outer radius of the drum
-#declare HD = 15.5;     // the drum's top
+#declare HD = 17.0;     // the drum's top
 union {
   // The wall, notched outside between the twelve niches; the apse is the
   // twelfth niche, to the east.
@@ -154,7 +154,7 @@ union {
   // The drum, with twelve arched windows between flat pilasters.
   cylinder { <0, HW, 0>, <0, HD, 0>, RD Masonry() }
   #for (K, 0, 11)
-    object { ArchHole(1.0, 2.0) translate <0, HW + 3.2, -RD + 0.05> rotate y * (K * 30) }
+    object { ArchHole(1.0, 2.6) translate <0, HW + 3.6, -RD + 0.05> rotate y * (K * 30) }
     box { <-0.3, HW + 2.4, -RD - 0.2>, <0.3, HD - 0.3, -RD + 0.1> rotate y * (K * 30 + 15) Masonry() }
   #end
   cylinder { <0, HD - 0.4, 0>, <0, HD, 0>, RD + 0.3 Masonry() }
