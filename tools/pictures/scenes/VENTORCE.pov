@@ -455,3 +455,15 @@ union {
   object { Person(rgb <0.45, 0.35, 0.28>) translate <-5.0, 0.1, 0> }
   rotate y * 160 translate <15, 0, -92>
 }
+
+// More of the town behind the churches: houses of brick and of timber
+// among the gardens.
+#declare Rb = seed(1008);
+#for (I, 0, 40)
+  #local HX = -200 + rand(Rb) * 420;
+  #local HZ = 20 + rand(Rb) * 160;
+  #local Br = (rand(Rb) < 0.5 ? 1 : 0);
+  #if (abs(HX - 20) > 40 | HZ > 40)
+    House(HX, HZ, 6 + rand(Rb) * 5, 5 + rand(Rb) * 5, 3.5 + rand(Rb) * 3, (rand(Rb) - 0.5) * 30, Br)
+  #end
+#end
