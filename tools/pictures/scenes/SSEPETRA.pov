@@ -1,12 +1,19 @@
 // The Treasury at Petra, cut into the rose-red cliff, seen from the end of
 // the Siq: the columned portico, the round kiosk between broken pediments.
-#declare SunAz = 120; #declare SunEl = 55; #declare HazeDist = 3000;
+#declare SunAz = 145; #declare SunEl = 62; #declare HazeDist = 3000;
+#declare BouncePower = 0.3; #declare BounceTint = rgb <0.95, 0.66, 0.55>;
 #declare SkyLow = rgb <0.80, 0.80, 0.80>;
 #include "atlas.inc"
 
 camera { location <-4, 1.7, -62> look_at <0, 20, 0> angle 56 }
 SunAndSky()
-Ground(T_Sand)
+// The floor of the Siq: sand washed down from the rose sandstone.
+#declare T_RoseSand = texture {
+  pigment { granite scale 3 color_map { [0 color rgb <0.64, 0.44, 0.36>] [0.5 color rgb <0.70, 0.50, 0.40>] [1 color rgb <0.58, 0.40, 0.33>] } }
+  normal { bumps 0.35 scale <6, 1, 3> }
+  finish { F_Ground }
+}
+Ground(T_RoseSand)
 #declare T_Face = StoneTex(rgb <0.78, 0.48, 0.40>, rgb <0.84, 0.56, 0.46>, rgb <0.66, 0.40, 0.34>, 0.8)
 #declare CN = function { pattern { granite turbulence 0.5 scale 0.3 } }
 // The cliff face behind, with the facade recess, and the narrow walls of the Siq.
