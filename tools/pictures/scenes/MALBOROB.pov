@@ -15,7 +15,7 @@ cone { <-1500, -10, 6000>, 2600, <-1300, 1000, 6000>, 120 texture { T_Grass scal
 cone { <2500, -10, 7000>, 2600, <2300, 900, 7000>, 200 texture { T_Grass scale 20 } }
 FarHills(T_Grass, 9000, 120, 0.06, 5)
 
-#declare T_Andesite = StoneTex(rgb <0.44, 0.41, 0.36>, rgb <0.52, 0.49, 0.43>, rgb <0.36, 0.34, 0.30>, 0.3)
+#declare T_Andesite = StoneTex(rgb <0.33, 0.32, 0.30>, rgb <0.40, 0.39, 0.36>, rgb <0.27, 0.27, 0.25>, 0.3)
 #macro Stupa(R)
   union {
     cylinder { 0, y * R * 0.3, R * 1.1 }
