@@ -1,5 +1,5 @@
-// A clay tablet written in cuneiform, lying on a mud-brick bench in the sun
-// of a courtyard, the city wall and palms beyond.
+// A clay tablet written in cuneiform, propped on a mud-brick bench in the
+// sun of a courtyard, the city wall beyond.
 #declare SunAz = 210; #declare SunEl = 30; #declare HazeDist = 3000;
 #declare SkyLow = rgb <0.84, 0.80, 0.70>;
 #include "atlas.inc"
@@ -10,10 +10,8 @@ SunAndSky()
 Ground(T_Sand)
 // The bench the tablet lies on.
 box { <-1.5, 0, -0.4>, <1.5, 0.7, 0.6> texture { T_Mud scale 0.3 } }
-// City wall and palms far behind.
+// The city wall far behind.
 box { <-200, 0, 60>, <200, 12, 66> texture { T_MudBrick scale 4 } }
-#declare Rnd = seed(2);
-#for (I, 0, 8) object { Palm(9 + rand(Rnd) * 4, rand(Rnd) - 0.5, I) translate <-40 + I * 10, 0, 40 + rand(Rnd) * 10> } #end
 
 #declare T_TabletClay = texture {
   pigment { granite scale 0.02 color_map { [0 rgb <0.40, 0.28, 0.18>] [1 rgb <0.48, 0.34, 0.22>] } }
