@@ -39,7 +39,9 @@ height_field {
   }
 }
 // The levelled top of the citadel, trodden earth and rock.
-cylinder { <0, 69.6, 0>, <0, 70.2, 0>, 1 scale <126, 1, 70> translate <-10, 0, 0> texture { T_Earth } }
+// Kept inside the wall: where the cliff edge bends in, a wider disc would
+// stick out through the wall face.
+cylinder { <0, 70.9, 0>, <0, 71.15, 0>, 1 scale <104, 1, 57> translate <-10, 0, 0> texture { T_Earth } }
 
 // The citadel wall along the south cliff, in squared limestone.
 #declare T_Wall = StoneTex(rgb <0.70, 0.61, 0.47>, rgb <0.76, 0.67, 0.52>, rgb <0.62, 0.54, 0.42>, 1.5)
@@ -70,25 +72,25 @@ cylinder { <0, 69.6, 0>, <0, 70.2, 0>, 1 scale <126, 1, 70> translate <-10, 0, 0
   normal { granite 0.06 scale 0.4 }
   finish { ambient 0.07 diffuse 0.74 specular 0.12 roughness 0.06 }
 }
-object { DoricTemple(8, 17, 4.3, 0.95, 10.4, T_Pent, 1) rotate y * 90 translate <15, 70, -8> }
+object { DoricTemple(8, 17, 4.3, 0.95, 10.4, T_Pent, 1) rotate y * 90 translate <15, 71, -8> }
 
 // The Propylaea at the west end: the gatehouse's Doric front of six columns.
 union {
   object { DoricTemple(6, 4, 3.6, 0.78, 8.8, T_Pent, 1) rotate y * 90 }
   texture { T_Pent }
-  translate <-118, 70, 6>
+  translate <-118, 71, 6>
 }
 // The Erechtheion on the north side: a plain cella under a low gable with a
 // porch of six columns at its east end.
 union {
   box { <-12, 0, -6>, <10, 7.6, 6> }
   prism { linear_sweep linear_spline 0, 22.6, 4, <-6.6, 0>, <6.6, 0>, <0, 1.8>, <-6.6, 0>
-    rotate -x * 90 translate <0, 7.6, 0> rotate y * 90 translate <-12.3, 0, 0> }
+    rotate -x * 90 translate <0, 7.6, 0> rotate y * 90 translate <10.3, 0, 0> }
   #for (I, 0, 5) cylinder { <10.2, 0, -5.2 + I * 2.08>, <12.8, 0, -5.2 + I * 2.08>, 0 } #end
   #for (I, 0, 5) cylinder { <12.2, 0, -5.2 + I * 2.08>, <12.2, 7.6, -5.2 + I * 2.08>, 0.42 } #end
   box { <10, 7.0, -6>, <12.8, 7.6, 6> }
   texture { T_Pent }
-  translate <-30, 69, 45>
+  translate <-30, 70.6, 45>
 }
 // Athens below: the plain and its houses, Lycabettus beyond.
 Ground(T_DryGrass)
