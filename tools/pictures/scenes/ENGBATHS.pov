@@ -67,17 +67,23 @@ box { <-PoolW, -1.6, -PoolL>, <PoolW, -0.25, PoolL> texture { T_Spring } interio
   box { <S * ArcX, 6.8, -22>, <S * 15, 7.4, 20> texture { T_Plaster } }
 #end
 
-// The barrel vault, of hollow box tiles rendered smooth, with a lunette
-// window over each bay on both sides.
+// The barrel vault, of hollow box tiles rendered smooth, with a plain
+// transverse rib over each pier. (Windows cut through its curve came out as
+// bright ovals floating on the vault.)
 difference {
   cylinder { <0, SpringY, -18>, <0, SpringY, 16>, ArcX + 0.7 }
   cylinder { <0, SpringY, -19>, <0, SpringY, 17>, ArcX - 0.7 }
   plane { y, SpringY }
-  #for (I, -4, 3)
-    cylinder { <-12, SpringY + 3.8, (I + 0.5) * Bay>, <12, SpringY + 3.8, (I + 0.5) * Bay>, 1.25 }
-  #end
   texture { T_Plaster }
 }
+#for (I, -4, 4)
+  difference {
+    cylinder { <0, SpringY, I * Bay - 0.35>, <0, SpringY, I * Bay + 0.35>, ArcX - 0.6 }
+    cylinder { <0, SpringY, I * Bay - 0.4>, <0, SpringY, I * Bay + 0.4>, ArcX - 1.1 }
+    plane { y, SpringY }
+    Ashlar()
+  }
+#end
 // The end walls: the north one with its great semicircular window.
 difference {
   box { <-15, 0, 15.5>, <15, SpringY + ArcX + 1, 16.5> }
@@ -101,7 +107,7 @@ box { <-4, 0, 40>, <4, 12, 50> texture { T_Limestone } }
 // Steam rising off the warm water, thickest just above it.
 fog {
   fog_type 2
-  distance 40
+  distance 70
   color rgbt <0.92, 0.92, 0.90, 0.3>
   fog_offset -0.3
   fog_alt 0.9
