@@ -5,12 +5,14 @@
 #include "atlas.inc"
 #include "shapes.inc"
 
-camera { location <-4, 13, -21> look_at <0, -1, 0> angle 58 }
+camera { location <-5, 19, -19> look_at <0, -1, 1> angle 56 }
 SunAndSky()
 Clouds(2000, 0.2)
 // The plain of the Indus below the mound.
 plane { y, -12 texture { T_DryGrass } }
-FarHills(T_DryGrass, 8000, 60, 0.08, 6)
+// The hills round the plain; their flat middle lowered to the plain, below
+// the mound (it would otherwise lie across the bath like a lawn).
+object { FarHills(T_DryGrass, 8000, 60, 0.08, 6) translate y * -12 }
 // The citadel mound with brick retaining walls.
 difference {
   box { <-150, -12, -120>, <150, 0, 150> }
@@ -31,8 +33,14 @@ difference {
   #end
   texture { T_Fired }
 }
-// Water in the bath.
-box { <-6, -2.4, -3.5>, <6, -0.5, 3.5> texture { T_Water } interior { ior 1.33 } }
+// Water in the bath: still, dark in the brick tank, reflecting little of
+// the pale sky seen this steeply.
+#declare T_BathWater = texture {
+  pigment { color rgb <0.06, 0.16, 0.18> }
+  normal { waves 0.05 frequency 2 turbulence 0.4 scale <3, 1, 2> }
+  finish { ambient 0.02 diffuse 0.2 specular 0.6 roughness 0.005 reflection { 0.03, 0.5 fresnel on } conserve_energy }
+}
+box { <-6, -2.4, -3.5>, <6, -0.5, 3.5> texture { T_BathWater } interior { ior 1.33 } }
 // The corridor of brick piers around it and the rooms beyond.
 #for (I, 0, 8)
   box { <-8 + I * 2, 0.6, -6.3>, <-7.4 + I * 2, 3.4, -5.7> texture { T_Fired } }
@@ -42,16 +50,35 @@ box { <-6, -2.4, -3.5>, <6, -0.5, 3.5> texture { T_Water } interior { ior 1.33 }
   box { <-8.8, 0.6, -6 + I * 2.4>, <-8.2, 3.4, -5.4 + I * 2.4> texture { T_Fired } }
   box { <8.2, 0.6, -6 + I * 2.4>, <8.8, 3.4, -5.4 + I * 2.4> texture { T_Fired } }
 #end
-// Rooms: low brick walls of the blocks around the bath.
+// The verandah round the bath: an outer wall with doorways, and a flat roof
+// of timber and mud plaster carried on the piers, open over the water.
+#declare T_MudRoof = texture { T_Mud scale 0.5 }
+difference {
+  box { <-10.6, 0.6, -8.2>, <10.6, 3.4, 8.2> }
+  box { <-10.2, 0.5, -7.8>, <10.2, 4, 7.8> }
+  #for (X, -1, 1) box { <X * 6 - 0.7, 0.61, -9>, <X * 6 + 0.7, 2.7, 9> } #end
+  texture { T_Fired }
+}
+difference {
+  box { <-10.6, 3.4, -8.2>, <10.6, 3.75, 8.2> }
+  box { <-8.2, 3, -5.7>, <8.2, 4, 5.7> }
+  texture { T_MudRoof }
+}
+// The blocks of the town round it: brick houses with flat roofs and a low
+// parapet, their doors on the lanes.
 #declare Rnd = seed(14);
 #for (I, 0, 16)
-  #declare P = <-30 + rand(Rnd) * 60, 0, 10 + rand(Rnd) * 40>;
-  difference {
-    box { <-3, 0, -2.5>, <3, 2 + rand(Rnd) * 3, 2.5> }
-    box { <-2.6, 0.3, -2.1>, <2.6, 8, 2.1> }
-    box { <-0.6, 0.3, -3>, <0.6, 2.2, 0> }
+  #declare P = <-30 + rand(Rnd) * 60, 0, 12 + rand(Rnd) * 40>;
+  #declare Hh = 2.6 + rand(Rnd) * 2.4;
+  union {
+    difference {
+      box { <-3, 0, -2.5>, <3, Hh + 0.5, 2.5> }
+      box { <-2.8, Hh + 0.25, -2.3>, <2.8, Hh + 1, 2.3> }
+      box { <-0.6, 0.3, -3>, <0.6, 2.2, 0> }
+      texture { T_Fired }
+    }
+    box { <-2.85, Hh, -2.35>, <2.85, Hh + 0.25, 2.35> texture { T_MudRoof } }
     translate P
-    texture { T_Fired }
   }
 #end
 // The granary's high platform and the drain.
