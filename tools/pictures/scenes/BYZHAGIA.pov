@@ -12,7 +12,8 @@ Clouds(2000, 0.3)
 // The tip of the peninsula: land to the east shore, then the water and the
 // hills of the Asian side.
 box { <-3000, -1, -3000>, <420, 0, 3000> texture { T_Earth } }
-FarHills(T_DryGrass, 9000, 160, 0.16, 2)
+// Their flat middle lowered below the water, which it would otherwise cover.
+object { FarHills(T_DryGrass, 9000, 160, 0.16, 2) translate y * -1 }
 Water(T_Water, -0.5)
 
 #declare T_Wall = texture {
