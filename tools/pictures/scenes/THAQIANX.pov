@@ -6,6 +6,7 @@
 #declare SunAz = 232; #declare SunEl = 30; #declare HazeDist = 42000; #declare HazeAlt = 500;
 #declare SkyLow = rgb <0.74, 0.79, 0.86>;
 #declare SkyTop = rgb <0.12, 0.28, 0.62>;
+#declare BouncePower = 0.35;
 #include "atlas.inc"
 #include "shapes.inc"
 
