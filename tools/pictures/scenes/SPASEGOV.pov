@@ -123,16 +123,18 @@ union {
   box { <-NW * Pitch, TopY - 1.1, -DUp / 2 + 0.1>, <NE * Pitch, TopY, DUp / 2 - 0.1> }
   GraniteBlocks()
 }
-// The panel of the inscription over the highest arches, in bronze letters.
+// The panel of the inscription between the tiers over the highest arches,
+// in bronze letters.
+#declare PanY = MidY - 0.2;
 union {
-  box { <-3.2, TopY - 1.1, -DUp / 2 - 0.05>, <8.3, TopY + 1.6, DUp / 2 - 0.1> GraniteBlocks() }
+  box { <-3.2, PanY, -DLow / 2 - 0.2>, <8.3, PanY + 2.4, -DUp / 2> GraniteBlocks() }
   // three lines of letters of uneven width
   #declare RL = seed(4);
   #for (L, 0, 2)
     #declare Lx = -2.6;
     #while (Lx < 7.5)
       #declare Lw = 0.18 + rand(RL) * 0.3;
-      box { <Lx, TopY - 0.55 + L * 0.68, -DUp / 2 - 0.09>, <Lx + Lw, TopY - 0.1 + L * 0.68, -DUp / 2>
+      box { <Lx, PanY + 0.3 + L * 0.68, -DLow / 2 - 0.29>, <Lx + Lw, PanY + 0.75 + L * 0.68, -DLow / 2 - 0.15>
         pigment { rgb <0.45, 0.32, 0.15> } finish { ambient 0.03 diffuse 0.6 specular 0.4 roughness 0.02 metallic } }
       #declare Lx = Lx + Lw + 0.12 + (rand(RL) < 0.15 ? 0.3 : 0);
     #end
