@@ -61,7 +61,7 @@ Clouds(1800, 0.35)
   normal { crackle 1 scale 0.04 }
   finish { ambient 0.04 diffuse 0.7 }
 }
-#declare T_Skin = texture { pigment { rgb <0.17, 0.09, 0.055> } normal { bumps 0.1 scale 0.02 } finish { ambient 0.05 diffuse 0.7 specular 0.15 roughness 0.04 } }
+#declare T_Skin = texture { pigment { rgb <0.12, 0.065, 0.04> } normal { bumps 0.08 scale 0.02 } finish { ambient 0.06 diffuse 0.72 specular 0.22 roughness 0.025 } }
 #declare T_Barkcloth = texture {
   pigment { gradient x turbulence 0.3 color_map { [0 rgb <0.62, 0.40, 0.20>] [0.5 rgb <0.72, 0.50, 0.28>] [1 rgb <0.62, 0.40, 0.20>] } scale 0.04 }
   normal { wrinkles 0.4 scale 0.05 }
@@ -221,48 +221,81 @@ sphere { 0, 1
 #end
 
 // ---------------------------------------------------------------- people
-// A smith squatting at a pair of bellows: a figure in bark cloth, each hand
-// on a bellows stick.
+// People are blobs of rounded limbs: a blob component of radius R gives a
+// limb about 0.54 R thick, and joints blend smoothly.
+#declare BK = 1 / 0.54;
+#macro Limb(A, B, R) cylinder { A, B, R * BK, 1 } #end
+#macro Joint(A, R) sphere { A, R * BK, 1 } #end
+
+// A smith on a low stool at a pair of bellows, facing +x, a hand on each
+// bellows stick; Phase sets which stick is up.
 #macro Smith(Phase)
   union {
-    // legs, bent: thighs forward, shins down
-    #for (S, -1, 1, 2)
-      sphere_sweep { linear_spline 3, <0.05, 0.48, S * 0.12>, 0.075, <0.40, 0.50, S * 0.16>, 0.065, <0.42, 0.06, S * 0.17>, 0.05 texture { T_Skin } }
-      sphere { <0.48, 0.04, S * 0.17>, 0.05 scale <1.6, 0.6, 1> texture { T_Skin } }
-    #end
-    // the wrap round the hips
-    sphere { <0.08, 0.50, 0>, 0.2 scale <1.1, 0.75, 1.15> texture { T_Barkcloth } }
-    // the body leaning forward
-    sphere_sweep { cubic_spline 4, <0.0, 0.40, 0>, 0.13, <0.05, 0.55, 0>, 0.14, <0.18, 0.98, 0>, 0.15, <0.25, 1.15, 0>, 0.1 scale <1, 1, 1.25> texture { T_Skin } }
-    // shoulders, neck and head
-    sphere_sweep { linear_spline 3, <0.19, 1.08, -0.17>, 0.06, <0.21, 1.12, 0>, 0.07, <0.19, 1.08, 0.17>, 0.06 texture { T_Skin } }
-    cylinder { <0.22, 1.12, 0>, <0.28, 1.22, 0>, 0.05 texture { T_Skin } }
-    sphere { 0, 0.1 scale <1.05, 1.15, 0.9> translate <0.31, 1.31, 0> texture { T_Skin } }
-    // arms down to the two sticks
-    #for (S, -1, 1, 2)
-      #local Hy = 0.88 + (S < 0 ? Phase : 1 - Phase) * 0.2;
-      sphere_sweep { linear_spline 3, <0.20, 1.08, S * 0.19>, 0.045, <0.42, 0.86, S * 0.26>, 0.038, <0.76, Hy + 0.02, S * 0.34>, 0.032 texture { T_Skin } }
-      sphere { 0, 0.04 scale <1.2, 1, 0.8> translate <0.77, Hy + 0.02, S * 0.34> texture { T_Skin } }
-    #end
+    blob {
+      threshold 0.5
+      // legs: thighs forward to the knees, shins down to the feet
+      #for (S, -1, 1, 2)
+        Limb(<0.02, 0.33, S * 0.10>, <0.36, 0.44, S * 0.15>, 0.068)
+        Limb(<0.36, 0.44, S * 0.15>, <0.40, 0.07, S * 0.16>, 0.048)
+        Limb(<0.40, 0.035, S * 0.16>, <0.52, 0.03, S * 0.17>, 0.032)
+      #end
+      // the body leaning forward over the bellows, broad at the shoulders
+      Limb(<0.0, 0.34, 0>, <0.10, 0.66, 0>, 0.12)
+      sphere { 0, 0.12 * BK, 1 scale <0.75, 1, 1.3> translate <0.15, 0.82, 0> }
+      // neck and head
+      Limb(<0.19, 0.92, 0>, <0.25, 1.02, 0>, 0.045)
+      sphere { 0, 0.095 * BK, 1.1 scale <1.05, 1.12, 0.9> translate <0.28, 1.10, 0> }
+      // arms from the shoulders to the stick tops
+      #for (S, -1, 1, 2)
+        #local Hy = 0.88 + (S < 0 ? Phase : 1 - Phase) * 0.2;
+        Joint(<0.15, 0.90, S * 0.17>, 0.055)
+        Limb(<0.15, 0.90, S * 0.17>, <0.40, 0.78, S * 0.25>, 0.042)
+        Limb(<0.40, 0.78, S * 0.25>, <0.73, Hy + 0.02, S * 0.34>, 0.034)
+        Joint(<0.76, Hy + 0.02, S * 0.34>, 0.036)
+      #end
+      texture { T_Skin }
+    }
+    // a wrap of bark cloth round the hips
+    intersection {
+      sphere { 0, 1 scale <0.19, 0.16, 0.19> translate <0.06, 0.37, 0> }
+      plane { -y, -0.25 }
+      texture { T_Barkcloth }
+    }
+    // the stool
+    cylinder { <-0.02, 0, 0>, <-0.02, 0.27, 0>, 0.13 texture { T_Wood } }
   }
 #end
-// A woman bringing charcoal in a basket on her head.
+// A woman bringing charcoal in a basket on her head, steadying it with one hand.
 #macro Carrier()
   union {
-    cone { 0, 0.26, y * 1.05, 0.17 texture { T_Barkcloth } }
-    cylinder { y * 0.0, y * 0.08, 0.2 texture { T_Skin } }
-    sphere_sweep { linear_spline 2, <0, 1.0, 0>, 0.14, <0, 1.38, 0>, 0.13 texture { T_Skin } }
-    sphere { y * 1.57, 0.1 texture { T_Skin } }
-    #for (S, -1, 1, 2)
-      sphere_sweep { linear_spline 3, <0, 1.38, S * 0.17>, 0.04, <0.05, 1.58, S * 0.22>, 0.035, <0, 1.72, S * 0.19>, 0.03 texture { T_Skin } }
-    #end
-    // the basket and its load
+    blob {
+      threshold 0.5
+      #for (S, -1, 1, 2)
+        Limb(<0, 0.02, S * 0.09>, <0.02, 0.5, S * 0.09>, 0.05)
+        Limb(<0.0, 0.03, S * 0.09>, <0.11, 0.02, S * 0.09>, 0.03)
+      #end
+      Limb(<0, 0.8, 0>, <0, 1.3, 0>, 0.12)
+      Limb(<0, 1.3, 0>, <0, 1.43, 0>, 0.045)
+      sphere { 0, 0.09 * BK, 1.1 scale <1.05, 1.15, 0.9> translate <0.01, 1.53, 0> }
+      // one arm up to the basket, the other down at her side
+      Joint(<0, 1.34, 0.16>, 0.05)
+      Limb(<0, 1.34, 0.16>, <0.04, 1.55, 0.25>, 0.038)
+      Limb(<0.04, 1.55, 0.25>, <0.02, 1.72, 0.2>, 0.032)
+      Joint(<0, 1.34, -0.16>, 0.05)
+      Limb(<0, 1.34, -0.16>, <0.03, 1.05, -0.2>, 0.038)
+      Limb(<0.03, 1.05, -0.2>, <0.12, 0.85, -0.19>, 0.032)
+      texture { T_Skin }
+    }
+    // her wrap from the chest to the knees
+    cone { y * 0.45, 0.17, y * 1.32, 0.15 scale <0.85, 1, 1> texture { T_Barkcloth } }
+    // the basket on a head-ring, heaped with charcoal
+    torus { 0.06, 0.02 translate y * 1.63 texture { T_Barkcloth } }
     difference {
-      cone { y * 1.66, 0.16, y * 1.82, 0.26 }
-      cone { y * 1.69, 0.14, y * 1.83, 0.24 }
+      cone { y * 1.64, 0.14, y * 1.80, 0.25 }
+      cone { y * 1.67, 0.12, y * 1.81, 0.23 }
       texture { T_Thatch scale 0.3 }
     }
-    sphere { y * 1.80, 0.23 scale <1, 0.45, 1> translate y * 0.99 texture { T_Charcoal } }
+    sphere { 0, 1 scale <0.22, 0.09, 0.22> translate y * 1.80 texture { T_Charcoal } }
   }
 #end
 
