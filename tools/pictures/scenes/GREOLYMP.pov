@@ -270,7 +270,7 @@ difference {
   union { box { <80, -1, 71.2>, <SX0 + 1, 3.4, 76.8> } cylinder { <80, 3.4, 74>, <SX0 + 1, 3.4, 74>, 2.8 } }
   texture {
     slope { y }
-    texture_map { [0.8 T_DryGrass scale 2] [0.95 T_Grass scale 3] [1 T_Grass scale 3] }
+    texture_map { [0.8 T_Earth scale 2] [0.9 T_DryGrass scale 2] [0.985 T_DryGrass scale 2] [1 T_Grass scale 3] }
   }
 }
 // The track of beaten earth with the stone starting sills at both ends.
