@@ -326,18 +326,19 @@ union {
   }
 #end
 #declare Cols = array[5] { rgb <0.80, 0.62, 0.42>, rgb <0.70, 0.42, 0.28>, rgb <0.86, 0.78, 0.62>, rgb <0.62, 0.36, 0.24>, rgb <0.78, 0.56, 0.36> }
-#for (I, 0, 1700)
+#for (I, 0, 1950)
   #declare PX = -700 + rand(Rnd) * 1300;
   #declare PZ = -650 + rand(Rnd) * 1000;
   #if (I > 1100) #declare PZ = 100 + rand(Rnd) * 200; #declare PX = -350 + rand(Rnd) * 450; #end
+  #if (I > 1700) #declare PZ = 110 + rand(Rnd) * 120; #declare PX = -20 + rand(Rnd) * 220; #end
+
   #declare Ok = 1;
   #if (pow(PX / (A + 42), 2) + pow(PZ / (B + 42), 2) < 1) #declare Ok = 0; #end
   #if (abs(PX - TX) < 86 & abs(PZ - TZ) < 62) #declare Ok = 0; #end
   #if (vlength(<PX, 0, PZ> - <-150, 0, -60>) < 40) #declare Ok = 0; #end
   #if (PX > -185 & PX < -95 & PZ > -95 & PZ < 75) #declare Ok = 0; #end
-  #if (abs(PX - 120) < 70 & PZ > 60 & PZ < 260) #declare Ok = 0; #end
   // keep the camera's own hillside open
-  #if (vlength(<PX, 0, PZ> - <60, 0, 300>) < 110) #declare Ok = 0; #end
+  #if (vlength(<PX, 0, PZ> - <60, 0, 300>) < 50) #declare Ok = 0; #end
   // the roads: the Sacred Way west, the street south between the hills
   #if (abs(PZ - (-20)) < 7 & PX < -100) #declare Ok = 0; #end
   #if (abs(PX - (-60)) < 7 & PZ < -90) #declare Ok = 0; #end
