@@ -1,13 +1,14 @@
-// The royal mounds of Gamla Uppsala about 650, on a summer afternoon: the
+// The royal mounds of Gamla Uppsala about 1000, on a late summer evening: the
 // three great mounds in a row on the gravel ridge, smaller mounds round them,
-// and the long timber hall on its terrace, among birches and pines.
-#declare SunAz = 232; #declare SunEl = 34; #declare HazeDist = 3200; #declare HazeAlt = 110;
-#declare SkyTop = rgb <0.16, 0.34, 0.66>;
-#declare SkyLow = rgb <0.72, 0.78, 0.86>;
-#declare SunTint = rgb <1.0, 0.95, 0.84>;
+// and the long timber hall on its terrace between them, among birches, seen
+// from the pasture at the foot of the east mound.
+#declare SunAz = 222; #declare SunEl = 10; #declare HazeDist = 3600; #declare HazeAlt = 90;
+#declare SkyTop = rgb <0.20, 0.36, 0.62>;
+#declare SkyLow = rgb <0.86, 0.82, 0.74>;
+#declare SunTint = rgb <1.0, 0.86, 0.66>;
+#declare SunPower = 1.6;
 #include "atlas.inc"
 
-camera { location <172, 2.4, -168> look_at <62, 5.0, 10> angle 55 }
 SunAndSky()
 Clouds(1400, 0.42)
 
@@ -16,16 +17,19 @@ Clouds(1400, 0.42)
 // stand on it, about 80 m apart.
 #declare MR = 31; #declare MH = 11;
 #declare Mound = function(X, Z, Cx, Cz, R, H) {
-  H * pow(max(0, 1 - pow(((X - Cx) * (X - Cx) + (Z - Cz) * (Z - Cz)) / (R * R), 1.2)), 1.25)
+  H * pow(max(0, 1 - pow(((X - Cx) * (X - Cx) + (Z - Cz) * (Z - Cz)) / (R * R), 1.15)), 0.9)
 }
-#declare Ridge = function(X, Z) { 5 * exp(-pow((Z - 25 + X * 0.08) / 45, 4)) }
+#declare CX = 102; #declare CZ = -86; #declare CA = 326;
+#declare HX = 16; #declare HZ = 44;
+#declare Rise = function(X, Z) { 6.5 * exp(-((X - HX) * (X - HX) + (Z - HZ) * (Z - HZ)) / 6400) }
+#declare Ridge = function(X, Z) { 5 * exp(-pow((Z - X * 0.06) / 55, 4)) }
 #declare Land = function(X, Z) {
-  Ridge(X, Z)
+  Ridge(X, Z) + Rise(X, Z)
   + Mound(X, Z, -82, -6, MR - 1, MH - 1)
   + Mound(X, Z, 0, 0, MR, MH)
   + Mound(X, Z, 80, 5, MR - 2, MH - 1.5)
   // the flat-topped terrace of the hall
-  + max(0, min(3.2, (28 - max(abs(X - 152) * 0.6, abs(Z - 34))) * 0.5))
+  + max(0, min(3.2, (26 - max(abs(X - HX) * 0.6, abs(Z - HZ))) * 0.5))
 }
 #declare LN = function { pattern { bozo turbulence 0.6 scale 0.05 } }
 #declare T_Meadow = texture {
@@ -67,10 +71,12 @@ FarHills(texture { pigment { rgb <0.10, 0.18, 0.07> } normal { bumps 0.5 scale 1
   #declare Bx = -200 + rand(Rnd) * 400;
   #declare Bz = -130 + rand(Rnd) * 190;
   #declare Br = 4 + rand(Rnd) * 6;
-  #if (abs(Bx + 82) > MR + Br & abs(Bx) > MR + Br & abs(Bx - 80) > MR + Br & !(abs(Bx - 152) < 55 & abs(Bz - 34) < 35))
+  #if (abs(Bx + 82) > MR + Br & abs(Bx) > MR + Br & abs(Bx - 80) > MR + Br & !(abs(Bx - HX) < 55 & abs(Bz - HZ) < 35) & vlength(<Bx - CX, 0, Bz - CZ>) > 45 + Br)
     sphere { 0, 1 scale <Br, Br * 0.24, Br> translate <Bx, Land(Bx, Bz) - Br * 0.04, Bz> texture { T_Barrow } }
   #end
 #end
+
+camera { location <CX, Land(CX, CZ) + 3.4, CZ> look_at <CX + 180 * Sind(CA), 15, CZ + 180 * Cosd(CA)> angle 74 }
 
 // ---------------------------------------------------------------- the hall
 // A boat-shaped hall, about 50 m long: curved long walls of upright planks,
@@ -117,8 +123,8 @@ union {
   // the door in the long wall, under a porch
   box { <-1.0, 0, -HW - 0.3>, <1.0, 2.4, -HW + 0.5> pigment { rgb <0.06, 0.04, 0.03> } }
   box { <-1.6, 2.5, -HW - 1.6>, <1.6, 2.7, -HW + 0.2> texture { T_Planks } }
-  rotate y * -8
-  translate <152, 3.2 + Ridge(152, 34) - 0.2, 34>
+  rotate y * -30
+  translate <HX, 3.2 + Ridge(HX, HZ) + Rise(HX, HZ) - 0.2, HZ>
 }
 // A lower byre beside it.
 union {
@@ -129,28 +135,38 @@ union {
     plane { <0, 1, -1>, 0 translate y * 6.2 }
     texture { T_Shingle }
   }
-  rotate y * 12
-  translate <128, 3.2 + Ridge(128, 50) - 0.2, 50>
+  rotate y * 20
+  translate <HX - 34, 3.2 + Ridge(HX - 34, HZ + 10) + Rise(HX - 34, HZ + 10) - 0.2, HZ + 10>
 }
 
 // ---------------------------------------------------------------- trees
 #macro Birch(H, Seed)
   #local Rb = seed(Seed);
   union {
-    cone { 0, H * 0.018, y * H * 0.85, H * 0.007
-      pigment { bozo scale <0.25, 0.08, 0.25> color_map { [0 rgb 0.08] [0.25 rgb 0.85] [1 rgb 0.92] } }
-      finish { ambient 0.06 diffuse 0.7 }
+    // the white trunk with black marks, leaning a little
+    cone { 0, H * 0.02, y * H * 0.9, H * 0.006
+      pigment { bozo scale <0.3, 0.07, 0.3> color_map { [0 rgb 0.10] [0.22 rgb 0.12] [0.3 rgb 0.82] [1 rgb 0.90] } }
+      finish { ambient 0.08 diffuse 0.7 }
+      rotate z * (rand(Rb) - 0.5) * 6
     }
-    blob {
-      threshold 0.5
-      #for (I, 0, 22)
-        #local Yb = 0.38 + rand(Rb) * 0.58;
-        #local Wb = 0.16 * sin(pi * (Yb - 0.3) / 0.72) + 0.03;
-        sphere { <(rand(Rb) - 0.5) * H * Wb * 2, H * Yb, (rand(Rb) - 0.5) * H * Wb * 2>, H * 0.15, 1 scale <1, 1.3, 1> }
+    // branches rising from the trunk, the twigs hanging
+    #for (I, 0, 6)
+      #local Yb = H * (0.35 + I * 0.08);
+      #local Ab = rand(Rb) * 360;
+      cylinder { y * Yb, y * Yb + <H * 0.16, H * 0.12, 0>, H * 0.004 rotate y * Ab pigment { rgb 0.25 } }
+    #end
+    // a loose, narrow crown of small leaf clusters
+    union {
+      #for (I, 0, 150)
+        #local Yb = 0.32 + rand(Rb) * 0.66;
+        #local Wb = H * (0.05 + 0.16 * sin(pi * (Yb - 0.3) / 0.7));
+        #local Ab = rand(Rb) * 2 * pi;
+        #local Rr = sqrt(rand(Rb)) * Wb;
+        sphere { <cos(Ab) * Rr, H * Yb, sin(Ab) * Rr>, H * (0.022 + rand(Rb) * 0.022) scale <1, 1.5, 1> }
       #end
-      pigment { granite scale H * 0.03 color_map { [0 rgb <0.18, 0.32, 0.07>] [1 rgb <0.36, 0.50, 0.14>] } }
-      normal { bumps 1.2 scale H * 0.01 }
-      finish { ambient 0.05 diffuse 0.7 }
+      pigment { granite scale H * 0.04 color_map { [0 rgb <0.22, 0.34, 0.08>] [0.6 rgb <0.36, 0.48, 0.13>] [1 rgb <0.55, 0.56, 0.18>] } }
+      normal { bumps 1.2 scale H * 0.008 }
+      finish { ambient 0.05 diffuse 0.72 }
     }
   }
 #end
@@ -169,47 +185,41 @@ union {
     }
   }
 #end
-// Woods beyond the ridge and single trees on the slopes.
+// Woods beyond the ridge, clear of the hall's terrace.
 #for (I, 0, 260)
   #declare Tx = -420 + rand(Rnd) * 840;
-  #declare Tz = 70 + rand(Rnd) * 330;
-  #if (!(abs(Tx - 152) < 48 & abs(Tz - 34) < 30))
-    #if (rand(Rnd) < 0.55)
-      object { Pine(14 + rand(Rnd) * 8, I) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
-    #else
-      object { Birch(10 + rand(Rnd) * 6, I) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
-    #end
+  #declare Tz = 150 + rand(Rnd) * 300;
+  #if (rand(Rnd) < 0.55)
+    object { Pine(14 + rand(Rnd) * 8, I) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
+  #else
+    object { Birch(10 + rand(Rnd) * 6, I) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
   #end
 #end
-#for (I, 0, 40)
-  #declare Tx = -240 + rand(Rnd) * 200;
-  #declare Tz = -140 + rand(Rnd) * 200;
-  #if (abs(Tx + 82) > MR + 8)
-    object { Birch(9 + rand(Rnd) * 6, I + 400) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
-  #end
+// Birches along the ridge between the mounds and beyond the hall.
+#for (I, 0, 7)
+  #declare Tx = HX + 40 + I * 9 + rand(Rnd) * 6;
+  #declare Tz = HZ + 10 + rand(Rnd) * 20;
+  object { Birch(11 + rand(Rnd) * 5, I + 400) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
 #end
-// Clumps of birch at the edges of the view.
-#for (I, 0, 8)
-  #declare Tx = 195 + rand(Rnd) * 30;
-  #declare Tz = -10 + rand(Rnd) * 40;
-  object { Birch(10 + rand(Rnd) * 5, I + 600) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
-  #declare Tx = -128 + rand(Rnd) * 22;
-  #declare Tz = -40 + rand(Rnd) * 30;
-  object { Birch(10 + rand(Rnd) * 5, I + 700) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
+#for (I, 0, 9)
+  #declare Tx = 205 + rand(Rnd) * 40;
+  #declare Tz = -10 + rand(Rnd) * 50;
+  object { Birch(11 + rand(Rnd) * 5, I + 600) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
 #end
-// A few birches below the hall and pines behind it.
-object { Birch(13, 1001) translate <158, Land(158, -52) - 0.4, -52> }
-object { Birch(11, 1002) translate <166, Land(166, -45) - 0.4, -45> }
-object { Birch(12, 1003) translate <150, Land(150, -40) - 0.4, -40> }
+// A few birches at the foot of the east mound and one near at hand.
+object { Birch(13, 1001) translate <96, Land(96, -30) - 0.4, -30> }
+object { Birch(11, 1002) translate <104, Land(104, -24) - 0.4, -24> }
+object { Birch(12.5, 1003) translate <112, Land(112, -34) - 0.4, -34> }
+// Pines behind the hall.
 #for (I, 0, 6)
-  #declare Tx = 170 + rand(Rnd) * 30;
-  #declare Tz = 45 + rand(Rnd) * 30;
+  #declare Tx = HX - 60 + rand(Rnd) * 30;
+  #declare Tz = HZ + 20 + rand(Rnd) * 30;
   object { Pine(16 + rand(Rnd) * 6, I + 1100) translate <Tx, Land(Tx, Tz) - 0.4, Tz> }
 #end
 // Junipers in the pasture.
 #for (I, 0, 40)
-  #declare Tx = 40 + rand(Rnd) * 180;
-  #declare Tz = -150 + rand(Rnd) * 100;
+  #declare Tx = 20 + rand(Rnd) * 120;
+  #declare Tz = -110 + rand(Rnd) * 60;
   #declare Sz = 0.6 + rand(Rnd) * 0.8;
   blob { threshold 0.5
     #for (K, 0, 4)
@@ -223,8 +233,8 @@ object { Birch(12, 1003) translate <150, Land(150, -40) - 0.4, -40> }
 #end
 // Grazing sheep below the mounds.
 #for (I, 0, 24)
-  #declare Sx = 60 + rand(Rnd) * 80;
-  #declare Sz = -110 + rand(Rnd) * 50;
+  #declare Sx = 40 + rand(Rnd) * 50;
+  #declare Sz = -75 + rand(Rnd) * 30;
   union {
     sphere { 0, 1 scale <0.55, 0.35, 0.3> translate y * 0.6 }
     sphere { 0, 1 scale <0.18, 0.15, 0.13> translate <0.6, 0.75, 0> pigment { rgb 0.15 } }
