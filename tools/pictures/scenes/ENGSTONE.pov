@@ -1,5 +1,5 @@
 // Stonehenge at sunrise on midsummer morning about 2000 BC, seen from a
-// little above, from the Avenue beyond the Heel Stone: the ring of thirty
+// little above, from just inside the bank by the entrance: the ring of thirty
 // sarsen uprights under its continuous ring of lintels, the five trilithons
 // of the horseshoe inside it opening towards the sunrise with the tallest at
 // the back, the bluestone circle and horseshoe, the bank and ditch round it
@@ -19,7 +19,7 @@
 // centre towards the midsummer sunrise (north-east), +x to the south-east.
 #declare Axis = 50;
 #macro W(P) vrotate(P, y * Axis) #end
-camera { location W(<-16, 19, 150>) look_at W(<1.4, 3.5, 51.5>) angle 38 }
+camera { location W(<-9, 7.5, 46>) look_at W(<0, 3.4, 0>) angle 54 }
 SunAndSky()
 Clouds(1800, 0.30)
 
