@@ -111,6 +111,8 @@ object { Breaker(ShoreX + 33.5, 160, 4) translate z * 10 }
     finish { F_Stone }
   }
 #end
+// The bulls, worn darker than the wall, the weather on their backs.
+#declare T_NandiGranite = StoneTex(rgb <0.44, 0.40, 0.35>, rgb <0.50, 0.46, 0.40>, rgb <0.36, 0.33, 0.29>, 0.2)
 #declare T_Shadow = texture { pigment { rgb <0.08, 0.07, 0.06> } finish { ambient 0 diffuse 0.4 } }
 
 // A rounded cornice (kapota) around a square of half width S at height Y.
@@ -245,15 +247,15 @@ object { Breaker(ShoreX + 33.5, 160, 4) translate z * 10 }
   union {
     box { <-0.62, 0, -0.34>, <0.66, 0.14, 0.34> }
     blob {
-      threshold 0.5
+      threshold 0.4
       // Barrel and haunch, low on the pedestal.
       sphere { 0, 1, 1 scale <0.58, 0.27, 0.30> translate <-0.08, 0.40, 0> }
       sphere { 0, 1, 0.8 scale <0.26, 0.26, 0.30> translate <-0.42, 0.42, 0> }
       // Shoulders and the hump.
       sphere { 0, 1, 0.9 scale <0.26, 0.28, 0.28> translate <0.26, 0.48, 0> }
-      sphere { 0, 1, 1 scale <0.15, 0.16, 0.13> translate <0.18, 0.74, 0> }
+      sphere { 0, 1, 1 scale <0.20, 0.20, 0.17> translate <0.20, 0.66, 0> }
       // The neck rising to the head, and the dewlap below it.
-      sphere { 0, 1, 0.9 scale <0.20, 0.14, 0.13> rotate z * 40 translate <0.45, 0.66, 0> }
+      sphere { 0, 1, 0.9 scale <0.24, 0.16, 0.15> rotate z * 30 translate <0.44, 0.58, 0> }
       sphere { 0, 1, 0.7 scale <0.10, 0.20, 0.06> rotate z * 15 translate <0.50, 0.44, 0> }
       // Folded legs: the forelegs tucked under the chest, the hind legs along the flank.
       sphere { 0, 1, 0.8 scale <0.20, 0.07, 0.07> translate <0.46, 0.20, 0.12> }
@@ -262,12 +264,12 @@ object { Breaker(ShoreX + 33.5, 160, 4) translate z * 10 }
       sphere { 0, 1, 0.8 scale <0.30, 0.09, 0.10> rotate y * 10 translate <-0.20, 0.22, -0.27> }
     }
     // The head, up and forward, with its long muzzle.
-    sphere { 0, 1 scale <0.10, 0.17, 0.10> rotate z * -35 translate <0.60, 0.80, 0> }
-    sphere { 0, 1 scale <0.07, 0.10, 0.08> rotate z * -55 translate <0.70, 0.70, 0> }
+    sphere { 0, 1 scale <0.10, 0.16, 0.10> rotate z * -40 translate <0.60, 0.70, 0> }
+    sphere { 0, 1 scale <0.07, 0.10, 0.08> rotate z * -60 translate <0.69, 0.61, 0> }
     // Short horns and the ears.
     #for (T, -1, 1, 2)
-      cone { <0.56, 0.93, T * 0.05>, 0.03, <0.52, 1.04, T * 0.12>, 0.008 }
-      sphere { 0, 1 scale <0.03, 0.04, 0.08> rotate x * T * 20 translate <0.54, 0.86, T * 0.12> }
+      cone { <0.55, 0.82, T * 0.05>, 0.028, <0.52, 0.89, T * 0.11>, 0.008 }
+      sphere { 0, 1 scale <0.03, 0.04, 0.08> rotate x * T * 20 translate <0.54, 0.77, T * 0.12> }
     #end
     // The tail curled along the haunch.
     torus { 0.12, 0.02 rotate x * 90 scale <1, 0.6, 1> translate <-0.48, 0.32, -0.31> }
@@ -322,7 +324,7 @@ union {
     superellipsoid { <0.3, 0.3> scale <L / 2 + 0.1, 0.12, 0.55> translate <L / 2, WallH + 0.1, 0> }
     #local N = int(L / 2.5);
     #for (K, 0, N - 1)
-      object { Nandi() scale 1.15 rotate y * Face translate <(K + 0.5) * L / N, WallH + 0.2, 0> }
+      object { Nandi() scale 1.15 texture { T_NandiGranite } texture { pigment { bozo scale 0.15 color_map { [0 rgbt <0.22, 0.20, 0.18, 0.4>] [0.5 rgbt 1] [1 rgbt 1] } } finish { F_Stone } } rotate y * Face translate <(K + 0.5) * L / N, WallH + 0.2, 0> }
     #end
     rotate y * -Ang translate P0
   }
