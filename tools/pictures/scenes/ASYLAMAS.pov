@@ -10,7 +10,7 @@
 #include "shapes.inc"
 #include "lamassu.inc"
 
-camera { location <-9, 1.7, -18> look_at <2.2, 5.6, -2> angle 62 }
+camera { location <-1.9, 3.2, -13.5> look_at <0.9, 3.3, -2.5> angle 60 }
 SunAndSky()
 Clouds(2500, 0.12)
 Ground(T_Sand)
@@ -19,6 +19,11 @@ FarHills(T_DryGrass, 7000, 90, 0.12, 5)
 // Materials: the pale gypsum-alabaster of the bulls and orthostats, the
 // limestone of the terrace, sun-dried mud brick, glazed brick.
 #declare T_Alabaster = StoneTex(rgb <0.86, 0.82, 0.72>, rgb <0.92, 0.88, 0.78>, rgb <0.78, 0.74, 0.64>, 0.5)
+// The black paint of hair, beard and eyes, worn thin in places.
+#declare T_Paint = texture {
+  pigment { granite scale 0.3 color_map { [0 rgb <0.13, 0.12, 0.11>] [0.7 rgb <0.18, 0.16, 0.14>] [1 rgb <0.40, 0.37, 0.32>] } }
+  finish { ambient 0.04 diffuse 0.65 specular 0.2 roughness 0.04 }
+}
 #declare T_Terrace = StoneTex(rgb <0.78, 0.70, 0.56>, rgb <0.84, 0.76, 0.62>, rgb <0.70, 0.62, 0.50>, 0.9)
 // Joints between blocks, darker than the stone.
 #macro Joints(CourseH, BlockW)
@@ -150,13 +155,12 @@ difference {
 #end
 // The two guardians in the gateway, their heads to the front, their bodies
 // in profile along the passage; each on a low plinth.
-#declare BullZ = FZ + 2.3;
+#declare BullZ = FZ + 2.55;
 #for (S, -1, 1, 2)
   union {
-    object { Lamassu(T_Alabaster, rgb <0.12, 0.10, 0.09>) }
-    box { <-2.55, -0.25, -0.62>, <2.55, 0.02, 0.66> texture { T_Alabaster } }
+    object { Lamassu(T_Alabaster, T_Paint) }
     #if (S < 0) scale <1, 1, -1> #end
-    rotate y * 90 translate <S * 3.0, TY + 0.25, BullZ>
+    rotate y * 90 translate <S * (PW - 0.76), TY + 0.25, BullZ>
   }
 #end
 

@@ -100,7 +100,19 @@ object { Breaker(ShoreX + 33.5, 160, 4) translate z * 10 }
     pigment { bozo turbulence 0.4 scale <0.8, 4, 0.8> color_map { [0 rgbt <0.28, 0.25, 0.22, 0.6>] [0.3 rgbt 1] [1 rgbt 1] } }
     finish { F_Stone }
   }
+  // Dark streaks run down from the cornices where salt spray and rain have
+  // worked on the stone for centuries, and patches of grey-green lichen.
+  texture {
+    pigment { bozo turbulence 0.3 scale <0.25, 3.5, 0.25> color_map { [0 rgbt <0.20, 0.18, 0.16, 0.35>] [0.35 rgbt <0.30, 0.27, 0.24, 0.7>] [0.5 rgbt 1] [1 rgbt 1] } }
+    finish { F_Stone }
+  }
+  texture {
+    pigment { granite scale 0.9 color_map { [0 rgbt 1] [0.62 rgbt 1] [0.7 rgbt <0.46, 0.50, 0.38, 0.45>] [1 rgbt <0.40, 0.44, 0.34, 0.3>] } }
+    finish { F_Stone }
+  }
 #end
+// The bulls, worn darker than the wall, the weather on their backs.
+#declare T_NandiGranite = StoneTex(rgb <0.44, 0.40, 0.35>, rgb <0.50, 0.46, 0.40>, rgb <0.36, 0.33, 0.29>, 0.2)
 #declare T_Shadow = texture { pigment { rgb <0.08, 0.07, 0.06> } finish { ambient 0 diffuse 0.4 } }
 
 // A rounded cornice (kapota) around a square of half width S at height Y.
@@ -228,26 +240,39 @@ object { Breaker(ShoreX + 33.5, 160, 4) translate z * 10 }
   }
 #end
 
-// A seated Nandi bull facing +x, about 1.2 m long, on its pedestal: the
-// heavy body with the legs folded under it, the hump, the head held low.
+// A recumbent Nandi bull facing +x, about 1.2 m long, on its pedestal:
+// the heavy body resting on its folded legs, the hump over the shoulders,
+// the dewlap hanging under the neck, the head held up with short horns.
 #macro Nandi()
   union {
     box { <-0.62, 0, -0.34>, <0.66, 0.14, 0.34> }
     blob {
-      threshold 0.5
-      sphere { 0, 1, 1 scale <0.62, 0.34, 0.33> translate <-0.05, 0.44, 0> }
-      sphere { 0, 1, 0.9 scale <0.22, 0.18, 0.20> translate <0.22, 0.74, 0> }
-      sphere { 0, 1, 0.9 scale <0.22, 0.28, 0.20> translate <0.42, 0.52, 0> }
-      sphere { 0, 1, 1 scale <0.24, 0.14, 0.13> rotate z * -62 translate <0.60, 0.56, 0> }
-      sphere { 0, 1, 0.8 scale <0.24, 0.10, 0.13> translate <0.36, 0.22, 0.15> }
-      sphere { 0, 1, 0.8 scale <0.24, 0.10, 0.13> translate <0.36, 0.22, -0.15> }
-      sphere { 0, 1, 0.8 scale <0.34, 0.11, 0.15> translate <-0.26, 0.22, 0.23> }
-      sphere { 0, 1, 0.8 scale <0.34, 0.11, 0.15> translate <-0.26, 0.22, -0.23> }
+      threshold 0.4
+      // Barrel and haunch, low on the pedestal.
+      sphere { 0, 1, 1 scale <0.58, 0.27, 0.30> translate <-0.08, 0.40, 0> }
+      sphere { 0, 1, 0.8 scale <0.26, 0.26, 0.30> translate <-0.42, 0.42, 0> }
+      // Shoulders and the hump.
+      sphere { 0, 1, 0.9 scale <0.26, 0.28, 0.28> translate <0.26, 0.48, 0> }
+      sphere { 0, 1, 1 scale <0.20, 0.20, 0.17> translate <0.20, 0.66, 0> }
+      // The neck rising to the head, and the dewlap below it.
+      sphere { 0, 1, 0.9 scale <0.24, 0.16, 0.15> rotate z * 30 translate <0.44, 0.58, 0> }
+      sphere { 0, 1, 0.7 scale <0.10, 0.20, 0.06> rotate z * 15 translate <0.50, 0.44, 0> }
+      // Folded legs: the forelegs tucked under the chest, the hind legs along the flank.
+      sphere { 0, 1, 0.8 scale <0.20, 0.07, 0.07> translate <0.46, 0.20, 0.12> }
+      sphere { 0, 1, 0.8 scale <0.20, 0.07, 0.07> translate <0.46, 0.20, -0.12> }
+      sphere { 0, 1, 0.8 scale <0.30, 0.09, 0.10> rotate y * -10 translate <-0.20, 0.22, 0.27> }
+      sphere { 0, 1, 0.8 scale <0.30, 0.09, 0.10> rotate y * 10 translate <-0.20, 0.22, -0.27> }
     }
-    cone { <0.56, 0.72, 0.07>, 0.04, <0.50, 0.86, 0.16>, 0.006 }
-    cone { <0.56, 0.72, -0.07>, 0.04, <0.50, 0.86, -0.16>, 0.006 }
-    sphere { 0, 1 scale <0.03, 0.07, 0.05> translate <0.58, 0.66, 0.14> }
-    sphere { 0, 1 scale <0.03, 0.07, 0.05> translate <0.58, 0.66, -0.14> }
+    // The head, up and forward, with its long muzzle.
+    sphere { 0, 1 scale <0.10, 0.16, 0.10> rotate z * -40 translate <0.60, 0.70, 0> }
+    sphere { 0, 1 scale <0.07, 0.10, 0.08> rotate z * -60 translate <0.69, 0.61, 0> }
+    // Short horns and the ears.
+    #for (T, -1, 1, 2)
+      cone { <0.55, 0.82, T * 0.05>, 0.028, <0.52, 0.89, T * 0.11>, 0.008 }
+      sphere { 0, 1 scale <0.03, 0.04, 0.08> rotate x * T * 20 translate <0.54, 0.77, T * 0.12> }
+    #end
+    // The tail curled along the haunch.
+    torus { 0.12, 0.02 rotate x * 90 scale <1, 0.6, 1> translate <-0.48, 0.32, -0.31> }
   }
 #end
 
@@ -270,9 +295,22 @@ object { Breaker(ShoreX + 33.5, 160, 4) translate z * 10 }
   // The west shrine's smaller tower, facing the land.
   object { Vimana(2.2, 4.0, 3, 1.8, 0.87) rotate y * 180 translate x * -4.2 }
 }
-object { Temple T_Masonry() }
-// The dark doorway of the west shrine.
-box { <-6.55, 0.8, -0.8>, <-6.45, 3.5, 0.8> texture { T_Shadow } }
+// The doorway of the west shrine, deep in the wall, and the dim cell behind it.
+difference {
+  object { Temple }
+  box { <-7.2, 0.8, -0.75>, <-6.15, 3.5, 0.75> }
+  box { <-6.2, 0.8, -1.45>, <-3.4, 3.8, 1.45> }
+  T_Masonry()
+}
+// In the cell: the relief panel on its back wall and the linga on its pedestal.
+union {
+  box { <-3.55, 0.8, -1.1>, <-3.4, 3.4, 1.1> }
+  cylinder { <-4.6, 0.8, 0>, <-4.6, 1.25, 0>, 0.42 }
+  cylinder { <-4.6, 1.25, 0>, <-4.6, 1.85, 0>, 0.17 }
+  sphere { <-4.6, 1.85, 0>, 0.17 }
+  box { <-5.1, 1.1, -0.08>, <-4.6, 1.2, 0.08> }
+  texture { T_ShoreGranite }
+}
 
 // The enclosure wall with its coping and the row of Nandi bulls.
 #declare WallX0 = -16; #declare WallX1 = 22; #declare WallZ = 11;
@@ -286,7 +324,7 @@ box { <-6.55, 0.8, -0.8>, <-6.45, 3.5, 0.8> texture { T_Shadow } }
     superellipsoid { <0.3, 0.3> scale <L / 2 + 0.1, 0.12, 0.55> translate <L / 2, WallH + 0.1, 0> }
     #local N = int(L / 2.5);
     #for (K, 0, N - 1)
-      object { Nandi() scale 1.15 rotate y * Face translate <(K + 0.5) * L / N, WallH + 0.2, 0> }
+      object { Nandi() scale 1.15 texture { T_NandiGranite } texture { pigment { bozo scale 0.15 color_map { [0 rgbt <0.22, 0.20, 0.18, 0.4>] [0.5 rgbt 1] [1 rgbt 1] } } finish { F_Stone } } rotate y * Face translate <(K + 0.5) * L / N, WallH + 0.2, 0> }
     #end
     rotate y * -Ang translate P0
   }
@@ -302,7 +340,7 @@ union {
   box { <WallX0 - 0.6, -0.3, -2.2>, <WallX0 + 0.6, 3.2, -1.4> }
   box { <WallX0 - 0.6, -0.3, 1.4>, <WallX0 + 0.6, 3.2, 2.2> }
   box { <WallX0 - 0.8, 3.2, -2.4>, <WallX0 + 0.8, 3.8, 2.4> }
-  texture { T_ShoreGranite }
+  T_Masonry()
 }
 
 // Coconut palms on the land side.
