@@ -6,7 +6,7 @@
 // torchlight from the open roof.
 #include "atlas.inc"
 
-camera { location <1.15, 1.75, -3.75> look_at <0.5, 0.58, 0.05> angle 52 }
+camera { location <1.2, 1.42, -3.8> look_at <0.55, 0.66, 0.05> angle 52 }
 
 // Torchlight from above and in front, soft, and a faint warm glow filling the chamber.
 light_source { <1.5, 3.0, -1.2> color rgb <1.0, 0.64, 0.32> * 2.3
@@ -39,9 +39,9 @@ background { rgb 0 }
   finish { ambient 0.02 diffuse 0.55 specular 0.2 roughness 0.05 }
 }
 #declare T_Gold = texture {
-  pigment { rgb <0.95, 0.70, 0.28> }
+  pigment { rgb <0.90, 0.60, 0.16> }
   normal { bumps 0.1 scale 0.005 }
-  finish { ambient 0.03 diffuse 0.45 specular 0.9 roughness 0.008 metallic brilliance 2 reflection { 0.25 metallic } }
+  finish { ambient 0.04 diffuse 0.6 specular 0.6 roughness 0.01 metallic brilliance 1.5 reflection { 0.2 metallic } }
 }
 // Oak with its grain running along x, turned by Turn for logs and posts.
 #macro OakTex(Tint, Turn)
@@ -83,13 +83,17 @@ box { <-1.3, 2.2, 0.75>, <3.2, 2.42, 0.95> texture { OakTex(0.8, 0) } }
   lathe { linear_spline 12,
     <0, 0>, <0.355, 0>, <0.36, 0.02>, <0.335, 0.035>, <0.31, 0.04>, <0.315, 0.065>,
     <0.29, 0.085>, <0.24, 0.095>, <0.19, 0.11>, <0.165, 0.14>, <0.175, 0.17>, <0, 0.17> }
-  // Body, shoulder and neck.
-  lathe { cubic_spline 13,
-    <0.10, 0.10>, <0.17, 0.165>, <0.33, 0.25>, <0.51, 0.41>, <0.615, 0.60>, <0.635, 0.77>,
-    <0.585, 0.95>, <0.48, 1.065>, <0.405, 1.12>, <0.395, 1.25>, <0.41, 1.38>, <0.43, 1.44>, <0.44, 1.50> }
+  // Body, shoulder and neck: the belly widening steadily from the foot to its
+  // greatest breadth two thirds of the way up, then the round shoulder turning
+  // in sharply to the short wide neck.
+  lathe { cubic_spline 16,
+    <0.15, 0.10>, <0.19, 0.165>, <0.33, 0.26>, <0.46, 0.40>, <0.56, 0.56>, <0.62, 0.72>,
+    <0.637, 0.86>, <0.625, 0.95>, <0.58, 1.02>, <0.50, 1.08>, <0.42, 1.12>, <0.398, 1.17>,
+    <0.397, 1.30>, <0.41, 1.38>, <0.43, 1.44>, <0.44, 1.50> }
   // A bead between foot and body, and a tongue moulding at the shoulder.
-  torus { 0.175, 0.018 translate y * 0.168 }
-  torus { 0.43, 0.016 translate y * 1.10 }
+  torus { 0.178, 0.02 translate y * 0.168 }
+  torus { 0.300, 0.018 translate y * 0.085 }
+  torus { 0.42, 0.016 translate y * 1.125 }
   // The rim: a broad lip with egg-and-dart below it.
   difference {
     cylinder { y * 1.455, y * 1.51, 0.49 }
@@ -101,9 +105,9 @@ box { <-1.3, 2.2, 0.75>, <3.2, 2.42, 0.95> texture { OakTex(0.8, 0) } }
   #end
   // The band of tongues over the shoulder.
   #for (I, 0, 59)
-    sphere { 0, 1 scale <0.022, 0.05, 0.01> rotate x * -42 translate <0, 1.02, -0.525> rotate y * (I * 6) }
+    sphere { 0, 1 scale <0.024, 0.05, 0.01> rotate x * -52 translate <0, 1.05, -0.555> rotate y * (I * 6) }
   #end
-  torus { 0.40, 0.01 translate y * 1.15 }
+  torus { 0.40, 0.01 translate y * 1.165 }
   torus { 0.415, 0.01 translate y * 1.385 }
 }
 
@@ -160,78 +164,125 @@ box { <-1.3, 2.2, 0.75>, <3.2, 2.42, 0.95> texture { OakTex(0.8, 0) } }
   #end
 }
 
-// A handle in the plane facing -z, on the +x side: the strap rising from the
-// shoulder, rolling into a great volute over the rim, the gorgon on the strap
-// and her snake legs on the shoulder.
-#declare Spiral = sphere_sweep { b_spline 26,
-  #for (K, -1, 24)
-    #local A = K * 38;
-    #local R = 0.13 * (1 - K / 30);
-    <cos(radians(A)) * R, sin(radians(A)) * R, 0>, 0.017 * (1 - K / 40)
-  #end
-}
-#declare Volute = union {
-  object { Spiral }
-  cylinder { <0, 0, 0.012>, <0, 0, 0.03>, 0.13 }
-  sphere { 0, 0.03 scale <1, 1, 0.6> }
-}
-#declare Gorgon = union {
-  // The round face with its staring eyes, grin, tusks and tongue, the hair in snaky curls.
-  sphere { 0, 1 scale <0.062, 0.068, 0.03> }
-  sphere { <-0.024, 0.018, -0.026>, 0.013 }
-  sphere { <0.024, 0.018, -0.026>, 0.013 }
-  torus { 0.015, 0.004 rotate x * 90 translate <-0.024, 0.018, -0.028> }
-  torus { 0.015, 0.004 rotate x * 90 translate <0.024, 0.018, -0.028> }
-  sphere { <0, -0.002, -0.03>, 0.01 scale <1, 1.4, 1> }
-  difference {
-    sphere { 0, 1 scale <0.036, 0.016, 0.012> translate <0, -0.032, -0.022> }
-    box { <-0.04, -0.032, -0.05>, <0.04, 0, 0> }
-  }
-  sphere { 0, 1 scale <0.012, 0.02, 0.008> translate <0, -0.046, -0.03> }
-  #for (I, 0, 8)
-    torus { 0.012, 0.004 rotate x * 90 translate <0, 0.068, -0.01> rotate z * (I * 22 - 88) }
-  #end
-  // Her arms, bent at the elbows, and the wings behind.
-  sphere_sweep { linear_spline 3, <-0.05, -0.06, 0>, 0.011, <-0.095, -0.1, 0>, 0.01, <-0.07, -0.16, 0>, 0.009 }
-  sphere_sweep { linear_spline 3, <0.05, -0.06, 0>, 0.011, <0.095, -0.1, 0>, 0.01, <0.07, -0.16, 0>, 0.009 }
-  // Her body, ending in two snakes that coil on the shoulder.
-  cone { <0, -0.06, 0.005>, 0.04, <0, -0.16, 0.005>, 0.03 scale <1, 1, 0.6> }
-  sphere_sweep { b_spline 7, <0, -0.1, 0>, 0.02, <-0.02, -0.16, 0>, 0.02, <-0.09, -0.19, 0>, 0.016,
-    <-0.14, -0.15, 0>, 0.013, <-0.13, -0.11, 0>, 0.011, <-0.1, -0.13, 0>, 0.009, <-0.1, -0.15, 0>, 0.007 }
-  sphere_sweep { b_spline 7, <0, -0.1, 0>, 0.02, <0.02, -0.16, 0>, 0.02, <0.09, -0.19, 0>, 0.016,
-    <0.14, -0.15, 0>, 0.013, <0.13, -0.11, 0>, 0.011, <0.1, -0.13, 0>, 0.009, <0.1, -0.15, 0>, 0.007 }
-}
-#declare Handle = union {
-  // The strap, a flat ribbed band, springing from the shoulder and bending up outwards.
-  sphere_sweep { b_spline 6, <0.46, 0.90, -0.18>, 0.075, <0.52, 0.95, -0.17>, 0.075, <0.64, 1.08, -0.14>, 0.07,
-    <0.72, 1.26, -0.12>, 0.065, <0.73, 1.44, -0.12>, 0.055, <0.66, 1.62, -0.12>, 0.045 scale <1, 1, 0.45> translate z * -0.05 }
-  // The volute rolled inwards over the rim, and its twin on the back face.
-  object { Volute scale 1.3 translate <0.61, 1.52, -0.21> }
-  object { Volute scale 1.3 rotate y * 180 translate <0.61, 1.52, 0.21> }
-  cylinder { <0.61, 1.52, -0.20>, <0.61, 1.52, 0.20>, 0.055 }
-  // The arm that carries the volute onto the lip.
-  box { <0.44, 1.45, -0.19>, <0.61, 1.53, 0.19> }
-  // The gorgon on the strap, facing out, with a snake rearing on each side.
-  object { Gorgon scale 1.45 translate <0.70, 1.25, -0.22> }
+// A handle in the plane z = 0 on the +x side: the broad strap rising from a
+// plate on the shoulder, rolling at the top into a great scroll that rests on
+// the lip, its spiral faces to front and back; the gorgon at the foot of the
+// strap, facing out.
+#declare HandleW = 0.085;     // half the breadth of the strap, front to back
+#declare StrapS = spline { natural_spline
+  0.00, <0.565, 0.94, 0>, 0.22, <0.665, 1.06, 0>, 0.45, <0.735, 1.20, 0>,
+  0.70, <0.758, 1.31, 0>, 1.00, <0.742, 1.45, 0> }
+#declare StrapN = 24;
+#macro StrapPt(T, Side)
+  #local Ta = max(T - 0.01, 0); #local Tb = min(T + 0.01, 1);
+  #local D = vnormalize(StrapS(Tb) - StrapS(Ta));
+  #local P = StrapS(T) + Side * 0.03 * <-D.y, D.x, 0>;
+  <P.x, P.y>
+#end
+#declare Strap = union {
+  prism { linear_sweep linear_spline -HandleW, HandleW, 2 * StrapN + 3,
+    #for (I, 0, StrapN) StrapPt(I / StrapN, 1), #end
+    #for (I, StrapN, 0, -1) StrapPt(I / StrapN, -1), #end
+    StrapPt(0, 1)
+    rotate x * -90 }
+  // Rolled edges, front and back, and a rib down the middle of the outer face.
   #for (S, -1, 1, 2)
-    sphere_sweep { b_spline 6, <0.70 + S * 0.05, 1.02, -0.2>, 0.013, <0.70 + S * 0.12, 1.05, -0.21>, 0.013,
-      <0.70 + S * 0.15, 1.14, -0.22>, 0.012, <0.70 + S * 0.12, 1.22, -0.225>, 0.011, <0.70 + S * 0.15, 1.28, -0.225>, 0.012, <0.70 + S * 0.17, 1.27, -0.225>, 0.01 }
-    sphere { <0.70 + S * 0.155, 1.285, -0.225>, 0.018 scale <1, 0.8, 1> }
+    sphere_sweep { cubic_spline 7,
+      #for (I, -1, 5) StrapS(min(max(I / 4, 0), 1)) + z * S * HandleW, 0.026 #end }
   #end
-  // The plate on the shoulder where the handle is fixed, and the lioness
-  // rampant on it, forepaws raised against the strap.
-  sphere { 0, 1 scale <0.12, 0.085, 0.035> rotate y * -30 translate <0.50, 0.97, -0.24> }
+}
+// The scroll: a band 0.04 thick wound twice, narrowing to the eye.
+#declare ScrC = <0.60, 1.50>;
+#declare ScrA0 = -20; #declare ScrA1 = 680; #declare ScrStep = 10;
+#macro ScrR(A) (0.15 - 0.05 * (A - ScrA0) / 360) #end
+#macro ScrPt(A, Off) (ScrC + (ScrR(A) - Off) * <cos(radians(A)), sin(radians(A))>) #end
+#declare ScrollN = int((ScrA1 - ScrA0) / ScrStep);
+#declare Scroll = union {
+  prism { linear_sweep linear_spline -HandleW - 0.01, HandleW + 0.01, 2 * ScrollN + 3,
+    #for (I, 0, ScrollN) ScrPt(ScrA0 + I * ScrStep, 0), #end
+    #for (I, ScrollN, 0, -1) ScrPt(ScrA0 + I * ScrStep, 0.04), #end
+    ScrPt(ScrA0, 0)
+    rotate x * -90 }
+  // The raised rim along the spiral on each face, and the boss at its eye.
+  #for (S, -1, 1, 2)
+    sphere_sweep { linear_spline ScrollN + 1,
+      #for (I, 0, ScrollN)
+        #local Q = ScrPt(ScrA0 + I * ScrStep, 0.02);
+        <Q.u, Q.v, S * (HandleW + 0.01)>, 0.014 * (1 - 0.4 * I / ScrollN)
+      #end }
+    sphere { <ScrC.u, ScrC.v, S * (HandleW + 0.01)>, 1 scale <0.03, 0.03, 0.018> translate 0 }
+  #end
+  cylinder { <ScrC.u, ScrC.v, -HandleW - 0.01>, <ScrC.u, ScrC.v, HandleW + 0.01>, 0.028 }
+}
+
+// The gorgon, facing -z: the broad face with great staring eyes, the grin with
+// tusks and the tongue hanging out over the chin, the hair in long locks and
+// snakes rising from it; arms bent, her body ending in two coiling snakes.
+#declare T_Dark = texture { pigment { rgb <0.05, 0.035, 0.02> } finish { ambient 0.0 diffuse 0.4 specular 0.2 } }
+#macro Snake(P0, P1, P2, P3, P4, R)
   union {
-    sphere { 0, 1 scale <0.085, 0.035, 0.03> rotate z * 60 translate <0, 0.07, 0> }
-    sphere { <0.04, 0.15, -0.005>, 0.032 }
-    sphere { <0.065, 0.145, -0.01>, 0.015 }
-    cylinder { <0.03, 0.11, 0>, <0.07, 0.07, -0.01>, 0.012 }
-    cylinder { <0.02, 0.10, 0>, <0.075, 0.10, -0.015>, 0.012 }
-    cylinder { <-0.03, 0.02, 0>, <-0.01, -0.04, 0>, 0.014 }
-    cylinder { <-0.04, 0.03, 0.01>, <-0.05, -0.04, 0.01>, 0.014 }
-    sphere_sweep { b_spline 5, <-0.04, 0.02, 0.01>, 0.007, <-0.1, 0.0, 0.01>, 0.006, <-0.13, 0.06, 0.01>, 0.005, <-0.11, 0.11, 0.01>, 0.005, <-0.09, 0.1, 0.01>, 0.004 }
-    rotate y * -25 translate <0.47, 1.04, -0.31>
+    sphere_sweep { b_spline 7, P0, R, P0, R, P1, R, P2, R * 0.9, P3, R * 0.75, P4, R * 0.6, P4, R * 0.6 }
+    sphere { P4, R * 1.15 scale 1 }
   }
+#end
+#declare Gorgon = union {
+  // Face and the hair mass behind it; the fringe of curls over the brow.
+  sphere { 0, 1 scale <0.058, 0.066, 0.034> }
+  sphere { 0, 1 scale <0.07, 0.064, 0.03> translate <0, 0.018, 0.014> }
+  #for (I, 0, 6)
+    #local A = 35 + I * 18.3;
+    sphere { <cos(radians(A)) * 0.052, 0.012 + sin(radians(A)) * 0.05, -0.018>, 0.009 }
+  #end
+  // Locks falling to the shoulders on each side.
+  #for (S, -1, 1, 2)
+    #for (K, 0, 2)
+      sphere_sweep { b_spline 5, <S * (0.045 + K * 0.01), 0.03, -0.002>, 0.007, <S * (0.05 + K * 0.01), 0.03, -0.002>, 0.007,
+        <S * (0.064 + K * 0.01), -0.03, -0.004>, 0.007, <S * (0.058 + K * 0.012), -0.075, -0.004>, 0.006,
+        <S * (0.07 + K * 0.012), -0.10, -0.002>, 0.005 }
+    #end
+    // The snakes rising from her head, arching out with their heads lifted.
+    Snake(<S * 0.03, 0.06, 0>, <S * 0.06, 0.10, -0.006>, <S * 0.10, 0.095, -0.012>, <S * 0.12, 0.06, -0.016>, <S * 0.135, 0.085, -0.02>, 0.0075)
+    // Staring eyes with heavy lids and brows, and the ears.
+    sphere { <S * 0.023, 0.016, -0.023>, 0.0145 }
+    torus { 0.015, 0.0042 rotate x * 90 translate <S * 0.023, 0.016, -0.034> }
+    sphere { <S * 0.023, 0.016, -0.0375>, 0.0055 texture { T_Dark } }
+    sphere_sweep { linear_spline 3, <S * 0.006, 0.034, -0.032>, 0.005, <S * 0.024, 0.04, -0.032>, 0.005, <S * 0.043, 0.034, -0.026>, 0.004 }
+    sphere { 0, 1 scale <0.008, 0.016, 0.008> translate <S * 0.058, 0.005, -0.004> }
+    // Tusks at the corners of the mouth.
+    cone { <S * 0.022, -0.028, -0.032>, 0.004, <S * 0.024, -0.048, -0.034>, 0.0005 }
+  #end
+  // Broad nose, the wide grin, teeth and the tongue.
+  sphere { 0, 1 scale <0.016, 0.02, 0.012> translate <0, -0.004, -0.03> }
+  difference {
+    sphere { 0, 1 scale <0.036, 0.018, 0.01> }
+    plane { -y, 0 }
+    translate <0, -0.026, -0.029>
+    texture { T_Dark }
+  }
+  difference { torus { 0.036, 0.004 scale <1, 1, 0.5> rotate x * 90 } plane { y, 0 } translate <0, -0.026, -0.032> }
+  #for (I, -3, 3)
+    box { <-0.0035, -0.007, -0.004>, <0.0035, 0, 0.002> translate <I * 0.0085, -0.026, -0.036> }
+  #end
+  sphere { 0, 1 scale <0.014, 0.027, 0.009> translate <0, -0.05, -0.037> }
+  // Neck, body in a short tunic, arms bent at the elbows with hands on the hips.
+  cylinder { <0, -0.06, 0.004>, <0, -0.085, 0.004>, 0.025 }
+  cone { <0, -0.08, 0.004>, 0.045, <0, -0.17, 0.004>, 0.035 scale <1, 1, 0.6> }
+  #for (S, -1, 1, 2)
+    sphere_sweep { linear_spline 3, <S * 0.04, -0.09, -0.002>, 0.011, <S * 0.085, -0.13, -0.006>, 0.01, <S * 0.04, -0.16, -0.014>, 0.009 }
+    // Her legs become snakes, coiling out and back over the plate.
+    Snake(<0, -0.16, 0>, <S * 0.03, -0.2, -0.004>, <S * 0.08, -0.215, -0.006>, <S * 0.11, -0.18, -0.006>, <S * 0.095, -0.145, -0.012>, 0.014)
+  #end
+}
+
+#declare Handle = union {
+  object { Strap }
+  object { Scroll }
+  // The block that seats the scroll on the lip.
+  box { <0.45, 1.43, -HandleW>, <0.52, 1.50, HandleW> }
+  // The plate on the shoulder where the handle is fixed.
+  sphere { 0, 1 scale <0.13, 0.075, 0.16> translate <0.57, 0.93, -0.03> }
+  // The gorgon on the foot of the strap, turned a little outwards.
+  object { Gorgon scale 1.2 rotate y * -30 translate <0.655, 1.14, -0.155> }
 }
 
 #declare Lid = union {
@@ -291,20 +342,44 @@ union {
     pigment { bozo scale 0.05 color_map { [0 rgb <0.35, 0.12, 0.07>] [1 rgb <0.45, 0.2, 0.1>] } }
     normal { wrinkles 0.3 scale 0.03 } finish { ambient 0.03 diffuse 0.7 } }
 }
-// The torc of gold: a thick ring, lion-paw ends and knobbed terminals with winged horses.
+// The torc of gold, as heavy as a neck ring should be, some 26 cm across: a
+// thick round hoop, lion paws at the ends gripping the great globe terminals,
+// and on each a small winged horse standing on a fine stand.
 union {
   intersection {
-    torus { 0.11, 0.011 }
-    plane { x, 0.085 }
+    torus { 0.113, 0.019 }
+    plane { x, 0.07 }
   }
   #for (S, -1, 1, 2)
-    #local P = <0.085, 0, S * 0.068>;
-    sphere { P, 0.02 }
-    sphere { P + <0.022, 0, -S * 0.01>, 0.024 }
-    cylinder { P + <0.022, 0.01, -S * 0.01>, P + <0.022, 0.05, -S * 0.01>, 0.006 }
-    sphere { P + <0.022, 0.055, -S * 0.01>, 0.01 }
-    box { <-0.002, -0.008, -0.018>, <0.002, 0.008, 0.018> rotate x * 30 translate P + <0.02, 0.045, -S * 0.01> }
+    #local A = degrees(asin(0.07 / 0.113));
+    #local P = <0.07, 0, S * 0.113 * cos(radians(A))>;
+    #local D = vnormalize(<cos(radians(A)), 0, -S * sin(radians(A))>);
+    // The lion paw: a swelling with four toes, then the globe.
+    sphere { 0, 1 scale <0.026, 0.022, 0.026> translate P }
+    #for (K, -1.5, 1.5)
+      sphere { P + D * 0.02 + <0, 0.004, 0> + vcross(D, y) * K * 0.009, 0.007 }
+    #end
+    sphere { P + D * 0.043, 0.029 }
+    torus { 0.018, 0.004 rotate z * 90 rotate y * degrees(atan2(-D.z, D.x)) translate P + D * 0.022 }
+    // The winged horse on its stand above the globe.
+    union {
+      cylinder { 0, y * 0.03, 0.0025 }
+      sphere { 0, 1 scale <0.011, 0.006, 0.005> translate y * 0.038 }
+      cylinder { <0.008, 0.04, 0>, <0.013, 0.052, 0>, 0.003 }
+      sphere { 0, 1 scale <0.006, 0.003, 0.003> translate <0.016, 0.053, 0> }
+      #for (L, -1, 1, 2)
+        cylinder { <L * 0.007, 0.035, 0>, <L * 0.008, 0.028, 0>, 0.0018 }
+        box { <-0.006, 0, 0>, <0.006, 0.012, 0.001> rotate x * L * 35 translate <0, 0.042, L * 0.004> }
+      #end
+      rotate y * degrees(atan2(-D.z, D.x))
+      translate P + D * 0.043 + y * 0.025
+    }
   #end
   texture { T_Gold }
-  rotate y * 150 translate <1.75, 0.481, -0.74>
+  rotate z * 2.6
+  rotate y * 118 translate <1.8, 0.494, -1.1>
 }
+#ifdef (CloseUp)
+  #if (CloseUp = 1) camera { location <1.35, 1.55, -1.6> look_at <0.75, 1.15, -0.1> angle 35 } #end
+  #if (CloseUp = 2) camera { location <1.5, 1.2, -2.3> look_at <1.8, 0.5, -1.1> angle 25 } #end
+#end
