@@ -15,7 +15,7 @@
 // x east, z north, y up; the water is at y = 0. The reservoir runs 8 km from
 // west to east and 2.1 km from south to north; the temple is at its middle.
 #declare CamX = -330; #declare CamZ = -290;
-camera { location <CamX, 3.2, CamZ> look_at <CamX + 1000 * Sind(52), -62, CamZ + 1000 * Cosd(52)> angle 48 }
+camera { location <CamX, 3.2, CamZ> look_at <CamX + 1000 * Sind(52), -40, CamZ + 1000 * Cosd(52)> angle 25 }
 SunAndSky()
 Clouds(2200, 0.38)
 
